@@ -1,0 +1,112 @@
+#include "runtime/runtime_services.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+
+namespace {
+
+using namespace tallyglyph::runtime;
+
+int error_number_of(auto&& action) {
+    try {
+        action();
+    } catch (const RunTimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+TEST(TextToNumber, ReadsDecimalTexts) {
+    const struct {
+        const char* text;
+        double expected;
+    } rows[] = {
+        {"0", 0.0},
+        {"1", 1.0},
+        {"4194303", 4194303.0},
+        {"  2097153 ", 2097153.0},
+        {"\t12\t", 12.0},
+        {"007", 7.0},
+        {"-5", -5.0},
+        {"+5", 5.0},
+        {"1.5", 1.5},
+        {".5", 0.5},
+        {"5.", 5.0},
+        {"1e3", 1000.0},
+        {"2.5E-1", 0.25},
+        {"1E+20", 1e20},
+        {"1e-400", 0.0},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(text_to_number(row.text), row.expected) << '"' << row.text << '"';
+}
+
+TEST(TextToNumber, RefusesWhatIsNotANumber) {
+    for (const char* text :
+         {"",  " ", "abc", "12x", "1 2",  "x12",   "--1",   "+-1", "1e",    "e5",
+          ".", "-", "inf", "nan", "0x10", "1,000", "1_000", "١",   "1e5.5", "\"0\""}) {
+        try {
+            text_to_number(text);
+            ADD_FAILURE() << '"' << text << "\" was read as a number";
+        } catch (const RunTimeError& error) {
+            EXPECT_EQ(error.number(), 13) << text;
+            EXPECT_EQ(error.report(), "Run-time error '13': Type mismatch");
+        }
+    }
+}
+
+TEST(TextToNumber, RaisesOverflowBeyondDouble) {
+    EXPECT_EQ(error_number_of([] { text_to_number("1e309"); }), 6);
+    EXPECT_EQ(error_number_of([] { text_to_number(std::string(400, '9')); }), 6);
+}
+
+TEST(NumberToText, WritesEveryWholeNumberOfTheToolsRangeAsPlainDigits) {
+    // The shortest general form of the standard library turns 1000000 into "1e+06"; the
+    // total must never read that way.
+    for (int n = 0; n <= 4194303; ++n) {
+        const std::string expected = std::to_string(n);
+        const std::string text = number_to_text(static_cast<double>(n));
+        if (text != expected)
+            FAIL() << n << " became \"" << text << '"';
+        if (n > 0 && number_to_text(-static_cast<double>(n)) != "-" + expected)
+            FAIL() << -n << " became \"" << number_to_text(-static_cast<double>(n)) << '"';
+    }
+}
+
+TEST(NumberToText, ReadsBackAsTheSameNumber) {
+    for (double value : {0.1, 0.25, 1.0 / 3.0, 123456.789, 1e-4, 9.99e-5, 1e15, 1e20, 1e300,
+                         -1e-300, std::numeric_limits<double>::max(),
+                         std::numeric_limits<double>::denorm_min(), 4503599627370497.0}) {
+        const std::string text = number_to_text(value);
+        EXPECT_EQ(text_to_number(text), value) << text;
+        EXPECT_EQ(text.find_first_of(" ,e"), std::string::npos) << text;
+    }
+    EXPECT_EQ(number_to_text(-0.0), "0");
+    EXPECT_EQ(number_to_text(1e20), "1E+20");
+}
+
+TEST(NumberToText, RefusesValuesThatAreNotFinite) {
+    EXPECT_EQ(error_number_of([] { number_to_text(std::numeric_limits<double>::infinity()); }), 6);
+    EXPECT_EQ(error_number_of([] { number_to_text(std::nan("")); }), 6);
+}
+
+TEST(FloatingPointCheck, PassesFiniteResultsAndRaisesOnFaults) {
+    const double max = std::numeric_limits<double>::max();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(error_number_of([] { check_floating_point(4194303.0); }), 0);
+    EXPECT_EQ(error_number_of([] { check_floating_point(-1.0); }), 0);
+    EXPECT_EQ(error_number_of([&] { check_floating_point(max + max); }), 6);
+    EXPECT_EQ(error_number_of([&] { check_floating_point(inf - inf); }), 6);
+    EXPECT_EQ(error_number_of([&] { check_floating_point(-max - max); }), 6);
+}
+
+TEST(Join, PutsLeftBeforeRight) {
+    EXPECT_EQ(join("set kv_emoteControl ", "\""), "set kv_emoteControl \"");
+    EXPECT_EQ(join("", "x"), "x");
+    EXPECT_EQ(join("x", ""), "x");
+    EXPECT_EQ(join("", ""), "");
+}
+
+} // namespace
