@@ -1,0 +1,269 @@
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <optional>
+#include <vector>
+
+namespace {
+
+const QStringList kGeneratedFiles = {QStringLiteral("banner.png"), QStringLiteral("icon.png"),
+                                     QStringLiteral("icon-128.png"),
+                                     QStringLiteral("tallyglyph.ico")};
+
+QString assetPath(const QString& name) {
+    return QDir(QStringLiteral(TALLYGLYPH_ASSETS_DIR)).filePath(name);
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QImage loadAsset(const QString& name) {
+    QImage image(assetPath(name));
+    EXPECT_FALSE(image.isNull()) << "cannot load " << qPrintable(assetPath(name));
+    return image;
+}
+
+std::uint32_t bigEndian32(const QByteArray& bytes, qsizetype at) {
+    std::uint32_t value = 0;
+    for (qsizetype i = 0; i < 4; ++i)
+        value = (value << 8) | std::uint8_t(bytes[at + i]);
+    return value;
+}
+
+unsigned littleEndian16(const QByteArray& bytes, qsizetype at) {
+    return unsigned(std::uint8_t(bytes[at])) | unsigned(std::uint8_t(bytes[at + 1])) << 8;
+}
+
+struct PngChunk {
+    QByteArray type;
+    QByteArray data;
+};
+
+// The decoded QImage hides how the file stores its palette, so read the chunks directly.
+std::vector<PngChunk> pngChunks(const QByteArray& png) {
+    std::vector<PngChunk> chunks;
+    if (!png.startsWith("\x89PNG\r\n\x1a\n"))
+        return chunks;
+    qsizetype at = 8;
+    while (at + 12 <= png.size()) {
+        const qsizetype length = bigEndian32(png, at);
+        if (at + 12 + length > png.size())
+            break;
+        chunks.push_back({png.mid(at + 4, 4), png.mid(at + 8, length)});
+        at += 12 + length;
+    }
+    return chunks;
+}
+
+std::optional<PngChunk> findChunk(const std::vector<PngChunk>& chunks, const char* type) {
+    for (const PngChunk& chunk : chunks) {
+        if (chunk.type == type)
+            return chunk;
+    }
+    return std::nullopt;
+}
+
+QSet<QRgb> distinctColours(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours;
+}
+
+TEST(BannerImage, Is224By48IndexedWith32Colours) {
+    const QImage banner = loadAsset(QStringLiteral("banner.png"));
+    EXPECT_EQ(banner.size(), QSize(224, 48));
+    EXPECT_EQ(banner.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(banner.colorCount(), 32);
+}
+
+TEST(BannerImage, FileStoresA32EntryPaletteAndNoTransparency) {
+    const std::vector<PngChunk> chunks = pngChunks(readBytes(assetPath("banner.png")));
+    ASSERT_FALSE(chunks.empty());
+
+    const auto header = findChunk(chunks, "IHDR");
+    ASSERT_TRUE(header.has_value());
+    ASSERT_EQ(header->data.size(), 13);
+    EXPECT_EQ(header->data[8], 8) << "bit depth";
+    EXPECT_EQ(header->data[9], 3) << "colour type should be palette";
+
+    const auto palette = findChunk(chunks, "PLTE");
+    ASSERT_TRUE(palette.has_value());
+    EXPECT_EQ(palette->data.size(), 32 * 3);
+    EXPECT_FALSE(findChunk(chunks, "tRNS").has_value());
+}
+
+TEST(BannerImage, IsOpaquePureRedOnBlack) {
+    const QImage banner = loadAsset(QStringLiteral("banner.png"));
+    for (QRgb entry : banner.colorTable())
+        EXPECT_EQ(qAlpha(entry), 255);
+
+    const QSet<QRgb> colours = distinctColours(banner);
+    EXPECT_TRUE(colours.contains(qRgb(0, 0, 0)));
+    EXPECT_TRUE(colours.contains(qRgb(255, 0, 0)));
+    for (QRgb colour : colours) {
+        EXPECT_EQ(qAlpha(colour), 255);
+        EXPECT_EQ(qGreen(colour), 0) << std::hex << colour;
+        EXPECT_EQ(qBlue(colour), 0) << std::hex << colour;
+    }
+}
+
+TEST(BannerImage, ShadesRunFromFullRedDownToNearlyBlack) {
+    const QImage banner = loadAsset(QStringLiteral("banner.png"));
+    QSet<int> reds;
+    for (QRgb colour : distinctColours(banner)) {
+        if (qRed(colour) > 0)
+            reds.insert(qRed(colour));
+    }
+    ASSERT_GE(reds.size(), 16);
+    const std::vector<int> sorted(reds.begin(), reds.end());
+    EXPECT_EQ(*std::max_element(sorted.begin(), sorted.end()), 255);
+    EXPECT_LE(*std::min_element(sorted.begin(), sorted.end()), 32);
+}
+
+TEST(BannerImage, LetteringSpansTheBanner) {
+    const QImage banner = loadAsset(QStringLiteral("banner.png"));
+    QRect lit;
+    int litPixels = 0;
+    for (int y = 0; y < banner.height(); ++y) {
+        for (int x = 0; x < banner.width(); ++x) {
+            if (qRed(banner.pixel(x, y)) >= 128) {
+                lit |= QRect(x, y, 1, 1);
+                ++litPixels;
+            }
+        }
+    }
+    EXPECT_GE(lit.width(), banner.width() * 85 / 100);
+    EXPECT_GE(lit.height(), banner.height() * 70 / 100);
+    // Heavy type covers a good share of the banner; worn letters still leave black around them.
+    const int area = banner.width() * banner.height();
+    EXPECT_GT(litPixels, area / 5);
+    EXPECT_LT(litPixels, area * 3 / 5);
+}
+
+TEST(IconImages, SmallIconIs32SquareWithAtMost256Colours) {
+    const QImage icon = loadAsset(QStringLiteral("icon.png"));
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(icon.format(), QImage::Format_Indexed8);
+    EXPECT_LE(icon.colorCount(), 256);
+    EXPECT_FALSE(icon.hasAlphaChannel());
+}
+
+TEST(IconImages, LargeIconIs128SquareWithTheSameDesign) {
+    const QImage small = loadAsset(QStringLiteral("icon.png"));
+    const QImage large = loadAsset(QStringLiteral("icon-128.png"));
+    ASSERT_EQ(large.size(), QSize(128, 128));
+    ASSERT_EQ(small.size(), QSize(32, 32));
+    EXPECT_EQ(large.format(), QImage::Format_Indexed8);
+
+    // Averaged down to 32 px, the large icon should light the same pixels as the small one.
+    int disagreements = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            int sum = 0;
+            for (int dy = 0; dy < 4; ++dy) {
+                for (int dx = 0; dx < 4; ++dx)
+                    sum += qRed(large.pixel(x * 4 + dx, y * 4 + dy));
+            }
+            const bool largeLit = sum / 16 >= 96;
+            const bool smallLit = qRed(small.pixel(x, y)) >= 96;
+            disagreements += largeLit != smallLit;
+        }
+    }
+    EXPECT_LE(disagreements, 32 * 32 / 20);
+}
+
+TEST(IconImages, SmallIconIsAVisibleMark) {
+    const QImage icon = loadAsset(QStringLiteral("icon.png"));
+    int bright = 0;
+    int dark = 0;
+    for (QRgb colour : distinctColours(icon)) {
+        bright += qRed(colour) >= 200;
+        dark += qRed(colour) == 0;
+    }
+    EXPECT_GT(bright, 0);
+    EXPECT_GT(dark, 0);
+}
+
+TEST(IconFile, HoldsOne32PixelBitmapWith256Colours) {
+    const QByteArray ico = readBytes(assetPath(QStringLiteral("tallyglyph.ico")));
+    ASSERT_GE(ico.size(), 6 + 16 + 40);
+    EXPECT_EQ(littleEndian16(ico, 0), 0u);
+    EXPECT_EQ(littleEndian16(ico, 2), 1u) << "resource type should be icon";
+    EXPECT_EQ(littleEndian16(ico, 4), 1u) << "image count";
+    EXPECT_EQ(std::uint8_t(ico[6]), 32);
+    EXPECT_EQ(std::uint8_t(ico[7]), 32);
+    EXPECT_EQ(std::uint8_t(ico[8]), 0) << "0 stands for 256 colours";
+    EXPECT_EQ(littleEndian16(ico, 12), 8u) << "bits per pixel";
+}
+
+TEST(IconFile, ReadsBackAsThe32PixelIcon) {
+    QImageReader reader(assetPath(QStringLiteral("tallyglyph.ico")), "ico");
+    const QImage fromIco = reader.read();
+    ASSERT_FALSE(fromIco.isNull()) << qPrintable(reader.errorString());
+    ASSERT_EQ(fromIco.size(), QSize(32, 32));
+
+    const QImage icon = loadAsset(QStringLiteral("icon.png"));
+    ASSERT_EQ(icon.size(), fromIco.size());
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            ASSERT_EQ(fromIco.pixel(x, y), icon.pixel(x, y)) << "at " << x << "," << y;
+        }
+    }
+}
+
+class Generator : public ::testing::Test {
+protected:
+    static int run(const QStringList& arguments) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(QStringLiteral(TALLYGLYPH_GENERATOR), arguments);
+        if (!process.waitForFinished(120000))
+            return -1;
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+};
+
+TEST_F(Generator, ReproducesTheCommittedFilesByteForByte) {
+    QTemporaryDir output;
+    ASSERT_TRUE(output.isValid());
+    ASSERT_EQ(run({output.path()}), 0);
+
+    for (const QString& name : kGeneratedFiles) {
+        const QByteArray committed = readBytes(assetPath(name));
+        const QByteArray regenerated = readBytes(QDir(output.path()).filePath(name));
+        ASSERT_FALSE(committed.isEmpty()) << qPrintable(name);
+        EXPECT_TRUE(committed == regenerated) << qPrintable(name) << " differs from a fresh run";
+    }
+}
+
+TEST_F(Generator, FailsWhenTheOutputCannotBeWritten) {
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QString blocker = QDir(scratch.path()).filePath(QStringLiteral("not-a-directory"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    EXPECT_NE(run({blocker}), 0);
+    EXPECT_NE(run({scratch.path(), QStringLiteral("extra")}), 0);
+    EXPECT_FALSE(QFile::exists(QDir(scratch.path()).filePath(QStringLiteral("banner.png"))));
+}
+
+} // namespace
