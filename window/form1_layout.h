@@ -1,0 +1,81 @@
+#pragma once
+// The stored description of the main window, Form1, and every item on it, as data: kind,
+// name, place and size in twips, texts, colours and fonts. The window is built by walking
+// this table; nothing here creates a widget.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tallyglyph::window {
+
+inline constexpr int twips_per_pixel = 15; // at 96 dpi
+
+constexpr int to_pixels(int twips) {
+    return (twips + twips_per_pixel / 2) / twips_per_pixel;
+}
+
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// An RGB value, or one of the desktop's colours by its index (5 window background,
+// 7 menu text, 8 window text), so the item follows the user's colour scheme.
+struct Colour {
+    enum class Source { none, rgb, system } source = Source::none;
+    std::uint8_t red = 0, green = 0, blue = 0;
+    int system_index = 0;
+};
+constexpr Colour rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    return {Colour::Source::rgb, r, g, b, 0};
+}
+constexpr Colour system_colour(int index) {
+    return {Colour::Source::system, 0, 0, 0, index};
+}
+
+enum class FontStyle { standard, bold, large_bold }; // 8.25 pt, 8.25 pt bold, 9.75 pt bold
+enum class ItemKind { picture_box, text_box, check_box, label, shape, line, timer };
+enum class Align { left, centre };
+
+struct ItemDescription {
+    ItemKind kind;
+    std::string_view name;
+    TwipsRect place; // a line runs from (left, top) to (left + width, top + height)
+    std::string_view text = {};
+    Colour background = {};
+    Colour foreground = {};
+    FontStyle font = FontStyle::standard;
+    Align align = Align::left;
+    int line_width = 0;       // pixels, for shapes and lines
+    bool command_box = false; // Text1: flat, thin border, the line the user copies
+};
+
+struct FormDescription {
+    std::string_view name;
+    std::string_view caption;
+    int client_width;  // twips
+    int client_height; // twips
+    Colour background;
+    std::string_view font_family; // the family the stored description names
+    double font_points;
+};
+
+inline constexpr FormDescription form1{"Form1",      "Korvath - Tallyglyph", 7050, 3600,
+                                       rgb(0, 0, 0), "MS Sans Serif",        8.25};
+
+inline constexpr int timer1_interval_ms = 1;
+
+// Every item in creation order, which is also the stacking order: later items lie above
+// earlier ones, so each outline shape covers its label.
+const std::vector<ItemDescription>& form1_items();
+
+const ItemDescription& form1_item(std::string_view name);
+
+// Where keyboard focus goes, in order; Check1 has it when the window opens.
+const std::vector<std::string_view>& form1_tab_order();
+
+} // namespace tallyglyph::window

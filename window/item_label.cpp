@@ -1,0 +1,25 @@
+#include "item_label.h"
+
+#include <QMouseEvent>
+
+namespace tallyglyph::window {
+
+ItemLabel::ItemLabel(QWidget* parent) : QLabel(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ItemLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ItemLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+} // namespace tallyglyph::window

@@ -1,0 +1,151 @@
+#include "qt_items.h"
+
+#include "item_label.h"
+#include "run_time_error_report.h"
+#include "runtime/run_time_error.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTimer>
+#include <algorithm>
+
+namespace tallyglyph::window {
+namespace {
+
+QString to_qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QtCheckBox::QtCheckBox(std::string name, QCheckBox* box) : name_(std::move(name)), box_(box) {
+    // stateChanged fires for user clicks and for code alike, and only on a real change:
+    // exactly when the box's Click is due.
+    changed_ =
+        QObject::connect(box_, &QCheckBox::stateChanged, box_, [this] { run_handler(click_); });
+}
+
+QtCheckBox::~QtCheckBox() {
+    QObject::disconnect(changed_);
+}
+
+std::int16_t QtCheckBox::value() const {
+    switch (box_->checkState()) {
+    case Qt::Unchecked:
+        return runtime::check_value::unchecked;
+    case Qt::Checked:
+        return runtime::check_value::checked;
+    case Qt::PartiallyChecked:
+        break;
+    }
+    return runtime::check_value::greyed;
+}
+
+void QtCheckBox::set_value(std::int16_t value) {
+    runtime::require_check_value(name_, value);
+    constexpr Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    box_->setCheckState(states[value]);
+}
+
+QtLabel::QtLabel(std::string name, ItemLabel* label) : name_(std::move(name)), label_(label) {
+    clicked_ =
+        QObject::connect(label_, &ItemLabel::clicked, label_, [this] { run_handler(click_); });
+}
+
+QtLabel::~QtLabel() {
+    QObject::disconnect(clicked_);
+}
+
+std::string QtLabel::caption() const {
+    return label_->text().toStdString();
+}
+
+void QtLabel::set_caption(std::string_view caption) {
+    label_->setText(to_qstring(caption));
+}
+
+QtTextBox::QtTextBox(std::string name, QLineEdit* edit) : name_(std::move(name)), edit_(edit) {}
+
+std::string QtTextBox::text() const {
+    return edit_->text().toStdString();
+}
+
+void QtTextBox::set_text(std::string_view text) {
+    const QString shown = to_qstring(text);
+    if (shown != edit_->text())
+        edit_->setText(shown);
+}
+
+QtTimer::QtTimer(std::string name, QTimer* timer) : name_(std::move(name)), timer_(timer) {
+    timeout_ = QObject::connect(timer_, &QTimer::timeout, timer_, [this] { run_handler(tick_); });
+}
+
+QtTimer::~QtTimer() {
+    QObject::disconnect(timeout_);
+}
+
+int QtTimer::interval() const {
+    return timer_->interval();
+}
+
+void QtTimer::set_interval(int milliseconds) {
+    if (milliseconds < 0 || milliseconds > 65535)
+        runtime::raise_property_call_failed(
+            name_, "Interval", "invalid property value " + std::to_string(milliseconds));
+    timer_->setInterval(milliseconds);
+}
+
+bool QtTimer::enabled() const {
+    return timer_->isActive();
+}
+
+void QtTimer::set_enabled(bool enabled) {
+    if (enabled)
+        timer_->start();
+    else
+        timer_->stop();
+}
+
+void QtItems::add(std::string name, QCheckBox* box) {
+    check_boxes_.push_back({name, std::make_unique<QtCheckBox>(name, box)});
+}
+
+void QtItems::add(std::string name, ItemLabel* label) {
+    labels_.push_back({name, std::make_unique<QtLabel>(name, label)});
+}
+
+void QtItems::add(std::string name, QLineEdit* edit) {
+    text_boxes_.push_back({name, std::make_unique<QtTextBox>(name, edit)});
+}
+
+void QtItems::add(std::string name, QTimer* timer) {
+    timers_.push_back({name, std::make_unique<QtTimer>(name, timer)});
+}
+
+template <typename Item>
+Item& QtItems::find(const std::vector<Named<Item>>& items, std::string_view name,
+                    std::string_view property) {
+    const auto found = std::find_if(items.begin(), items.end(),
+                                    [name](const Named<Item>& item) { return item.name == name; });
+    if (found == items.end())
+        runtime::raise_property_call_failed(name, property, "no such item");
+    return *found->item;
+}
+
+runtime::CheckBox& QtItems::check_box(std::string_view name) {
+    return find(check_boxes_, name, "Value");
+}
+
+runtime::Label& QtItems::label(std::string_view name) {
+    return find(labels_, name, "Caption");
+}
+
+runtime::TextBox& QtItems::text_box(std::string_view name) {
+    return find(text_boxes_, name, "Text");
+}
+
+runtime::Timer& QtItems::timer(std::string_view name) {
+    return find(timers_, name, "Enabled");
+}
+
+} // namespace tallyglyph::window

@@ -1,0 +1,110 @@
+#pragma once
+// The window's items behind the run-time item interfaces, so the emote logic runs on the
+// real widgets exactly as on headless cells. Each adapter wraps one widget of Form1, found
+// by its name; the widget holds the state. Qt's notifications enter the handlers only
+// through run_handler.
+
+#include "runtime/items.h"
+
+#include <QMetaObject>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+namespace tallyglyph::window {
+
+class ItemLabel;
+
+class QtCheckBox final : public runtime::CheckBox {
+public:
+    QtCheckBox(std::string name, QCheckBox* box);
+    ~QtCheckBox() override;
+    std::int16_t value() const override;
+    void set_value(std::int16_t value) override;
+    void on_click(runtime::EventHandler handler) override { click_ = std::move(handler); }
+
+private:
+    std::string name_;
+    QCheckBox* box_;
+    runtime::EventHandler click_;
+    QMetaObject::Connection changed_;
+};
+
+class QtLabel final : public runtime::Label {
+public:
+    QtLabel(std::string name, ItemLabel* label);
+    ~QtLabel() override;
+    std::string caption() const override;
+    void set_caption(std::string_view caption) override;
+    void on_click(runtime::EventHandler handler) override { click_ = std::move(handler); }
+
+private:
+    std::string name_;
+    ItemLabel* label_;
+    runtime::EventHandler click_;
+    QMetaObject::Connection clicked_;
+};
+
+class QtTextBox final : public runtime::TextBox {
+public:
+    QtTextBox(std::string name, QLineEdit* edit);
+    std::string text() const override;
+    // Compares first: QLineEdit::setText drops the selection even for the same text.
+    void set_text(std::string_view text) override;
+
+private:
+    std::string name_;
+    QLineEdit* edit_;
+};
+
+class QtTimer final : public runtime::Timer {
+public:
+    QtTimer(std::string name, QTimer* timer);
+    ~QtTimer() override;
+    int interval() const override;
+    void set_interval(int milliseconds) override;
+    bool enabled() const override;
+    void set_enabled(bool enabled) override;
+    void on_tick(runtime::EventHandler handler) override { tick_ = std::move(handler); }
+
+private:
+    std::string name_;
+    QTimer* timer_;
+    runtime::EventHandler tick_;
+    QMetaObject::Connection timeout_;
+};
+
+class QtItems final : public runtime::Items {
+public:
+    void add(std::string name, QCheckBox* box);
+    void add(std::string name, ItemLabel* label);
+    void add(std::string name, QLineEdit* edit);
+    void add(std::string name, QTimer* timer);
+
+    runtime::CheckBox& check_box(std::string_view name) override;
+    runtime::Label& label(std::string_view name) override;
+    runtime::TextBox& text_box(std::string_view name) override;
+    runtime::Timer& timer(std::string_view name) override;
+
+private:
+    template <typename Item>
+    struct Named {
+        std::string name;
+        std::unique_ptr<Item> item;
+    };
+    template <typename Item>
+    static Item& find(const std::vector<Named<Item>>& items, std::string_view name,
+                      std::string_view property);
+
+    std::vector<Named<QtCheckBox>> check_boxes_;
+    std::vector<Named<QtLabel>> labels_;
+    std::vector<Named<QtTextBox>> text_boxes_;
+    std::vector<Named<QtTimer>> timers_;
+};
+
+} // namespace tallyglyph::window

@@ -1,0 +1,50 @@
+#include "run_time_error_report.h"
+
+#include "runtime/run_time_error.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tallyglyph::window {
+namespace {
+
+// Set once an error is being reported: the message box runs an event loop of its own, and
+// no further handler may run in it.
+bool ending = false;
+
+} // namespace
+
+void run_handler(const runtime::EventHandler& handler) noexcept {
+    if (ending || !handler)
+        return;
+    try {
+        handler();
+    } catch (const runtime::RunTimeError& error) {
+        report_and_end(error.report());
+    } catch (const std::exception& error) {
+        report_and_end(std::string("Run-time error: ") + error.what());
+    }
+}
+
+void report_and_end(const std::string& report) noexcept {
+    if (!ending) {
+        ending = true;
+        std::fprintf(stderr, "tallyglyph: %s\n", report.c_str());
+        std::fflush(stderr);
+        try {
+            QString text = QString::fromStdString(report);
+            text.replace(QStringLiteral("': "), QStringLiteral("':\n\n"));
+            QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Tallyglyph"), text);
+        } catch (...) {
+            // Already ending; stderr holds the report.
+        }
+    }
+    std::fflush(stdout);
+    // The error may be raised deep inside a handler that sits inside a Qt signal; ending
+    // here, as the platform always has, leaves nothing half done to unwind through Qt.
+    std::_Exit(run_time_error_exit_status);
+}
+
+} // namespace tallyglyph::window
