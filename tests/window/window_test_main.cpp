@@ -1,0 +1,13 @@
+// One QApplication for all window tests, set up as the program sets itself up.
+
+#include "window/form1_events.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    tallyglyph::window::configure_application(app);
+    return RUN_ALL_TESTS();
+}
