@@ -9,6 +9,8 @@
 #include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
 
 namespace tallyglyph::window {
 
@@ -29,14 +31,51 @@ void configure_application(QApplication& app) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
 }
 
-int run_form1(QApplication& app) {
+int run_form1(QApplication& app, const AfterStart& after_start) {
     Form1 form;
     bind_form1_events(form.items());
     form.show();
     if (auto* first = form.findChild<QWidget*>(QStringLiteral("Check1")))
         first->setFocus();
     form.items().timer("Timer1").set_enabled(true);
+    if (after_start)
+        after_start(form);
     return app.exec();
+}
+
+namespace {
+
+bool has_display() {
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0')
+            return true;
+    }
+    return false;
+}
+
+// Qt ends with an abort when it cannot reach the display; say so plainly instead.
+void report_failed_start(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    std::fprintf(stderr, "tallyglyph: %s\n", message.toLocal8Bit().constData());
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "tallyglyph: cannot open the window; is a desktop session running?\n");
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace
+
+int run_tallyglyph(int argc, char* argv[], const AfterStart& after_start) {
+    if (!has_display()) {
+        std::fprintf(stderr, "tallyglyph: no display found (neither DISPLAY nor WAYLAND_DISPLAY is "
+                             "set); start it from a desktop session.\n");
+        return EXIT_FAILURE;
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(report_failed_start);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    configure_application(app);
+    return run_form1(app, after_start);
 }
 
 } // namespace tallyglyph::window
