@@ -1,0 +1,121 @@
+#include "commands.h"
+
+#include "console_value.h"
+#include "core/bulk_selection.h"
+#include "core/command_line.h"
+#include "core/emote_table.h"
+#include "core/selection_total.h"
+#include "emote_names.h"
+#include "runtime/runtime_services.h"
+#include "usage_error.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace tallyglyph::cli {
+namespace {
+
+using runtime::check_value::checked;
+
+// The window's cells with each box's Click bound to its toggle handling, as the window
+// binds them when it opens.
+class BoundCells {
+public:
+    BoundCells() { core::bind_toggle_handling(cells_); }
+    runtime::Form1Cells& items() { return cells_; }
+
+private:
+    runtime::Form1Cells cells_;
+};
+
+struct Selection {
+    bool all = false;
+    bool none = false;
+    std::array<bool, core::emote_table.size()> boxes{};
+};
+
+Selection select_named(std::span<const std::string> names) {
+    Selection selection;
+    bool any_emote = false;
+    for (const std::string& name : names) {
+        if (same_name(name, all_word)) {
+            selection.all = true;
+        } else if (same_name(name, none_word)) {
+            selection.none = true;
+        } else if (const auto box = box_named(name)) {
+            selection.boxes[static_cast<std::size_t>(*box - 1)] = true;
+            any_emote = true;
+        } else {
+            throw UsageError("unknown emote '" + name + "'; did you mean '" + closest_name(name) +
+                             "'?");
+        }
+    }
+    if (selection.none && (selection.all || any_emote))
+        throw UsageError("'none' cannot be combined with other names");
+    return selection;
+}
+
+std::string padded_left(std::string text, std::size_t width) {
+    return std::string(width - std::min(width, text.size()), ' ') + text;
+}
+
+std::string padded_right(std::string text, std::size_t width) {
+    return text + std::string(width - std::min(width, text.size()), ' ');
+}
+
+} // namespace
+
+std::string list_emotes() {
+    std::size_t caption_width = 0;
+    for (const core::EmoteRow& row : core::emote_table)
+        caption_width = std::max(caption_width, row.caption.size());
+    const std::size_t box_width = std::to_string(core::emote_table.size()).size();
+    const std::size_t bit_width = std::to_string(core::emote_table.back().bit).size();
+
+    std::string text;
+    for (const core::EmoteRow& row : core::emote_table)
+        text += padded_left(std::to_string(row.box), box_width) + "  " +
+                padded_right(std::string(row.caption), caption_width) + "  " +
+                padded_left(std::to_string(row.bit), bit_width) + "\n";
+    return text;
+}
+
+std::string encode_emotes(std::span<const std::string> names, bool value_only) {
+    const Selection selection = select_named(names);
+    BoundCells cells;
+    if (selection.none)
+        core::reset_selection(cells.items());
+    if (selection.all)
+        core::select_all(cells.items());
+    for (const core::EmoteRow& row : core::emote_table)
+        if (selection.boxes[static_cast<std::size_t>(row.box - 1)])
+            core::set_box_state(cells.items(), row.box, checked);
+
+    if (value_only)
+        return core::read_selection_total(cells.items()) + "\n";
+    core::refresh_command_line(cells.items());
+    return cells.items().text_box("Text1").text() + "\n";
+}
+
+std::string decode_value(std::span<const std::string> words) {
+    BoundCells cells;
+    runtime::Items& items = cells.items();
+    const std::uint32_t value =
+        read_console_value(words, items.label("Label2").caption(), items.label("Label4").caption());
+    for (const core::EmoteRow& row : core::emote_table)
+        if ((value & row.bit) != 0)
+            core::set_box_state(items, row.box, checked);
+
+    const std::string total = core::read_selection_total(items);
+    if (runtime::text_to_number(total) != value)
+        throw std::logic_error("the boxes for " + std::to_string(value) + " add up to " + total);
+
+    std::string text;
+    for (const core::EmoteRow& row : core::emote_table)
+        if (items.check_box(row.name).value() == checked)
+            text.append(row.caption).append("\n");
+    return text;
+}
+
+} // namespace tallyglyph::cli

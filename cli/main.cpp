@@ -1,0 +1,62 @@
+// Runs one command of the companion and reports its outcome in the exit status.
+
+#include "arguments.h"
+#include "commands.h"
+#include "help_text.h"
+#include "program.h"
+#include "usage_error.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace tallyglyph::cli;
+
+constexpr int exit_success = 0;
+constexpr int exit_failure = 1;
+constexpr int exit_usage = 2;
+
+std::string run(const Invocation& invocation) {
+    switch (invocation.command) {
+    case Command::help:
+        return help_text();
+    case Command::version:
+        return version_text();
+    case Command::list:
+        return list_emotes();
+    case Command::encode:
+        return encode_emotes(invocation.operands, invocation.value_only);
+    case Command::decode:
+        return decode_value(invocation.operands);
+    }
+    return {};
+}
+
+int report(std::string_view message, int status) {
+    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(program_name.size()), program_name.data(),
+                 static_cast<int>(message.size()), message.data());
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    std::string output;
+    try {
+        output = run(parse_arguments(arguments));
+    } catch (const UsageError& error) {
+        return report(error.what(), exit_usage);
+    } catch (const std::exception& error) {
+        return report(std::string("internal error: ") + error.what(), exit_failure);
+    }
+    // A full disk or a closed pipe must not pass for success.
+    if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
+        std::fflush(stdout) != 0)
+        return report("cannot write the output", exit_failure);
+    return exit_success;
+}

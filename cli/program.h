@@ -1,0 +1,11 @@
+#pragma once
+// How the companion names itself in its messages and its version line.
+
+#include <string_view>
+
+namespace tallyglyph::cli {
+
+inline constexpr std::string_view program_name = "tallyglyph-cli";
+inline constexpr std::string_view program_version = "1.00";
+
+} // namespace tallyglyph::cli

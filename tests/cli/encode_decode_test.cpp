@@ -1,0 +1,158 @@
+// Encode and decode: the examples administrators use, and decode undoing encode.
+
+#include "cli_process.h"
+#include "core/emote_table.h"
+
+#include <algorithm>
+#include <cctype>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Example {
+    std::string name;
+    std::vector<std::string> arguments;
+    std::string out;
+};
+
+std::string example_name(const ::testing::TestParamInfo<Example>& info) {
+    return info.param.name;
+}
+
+// Test lists show the row's name rather than its bytes.
+void PrintTo(const Example& row, std::ostream* out) {
+    *out << row.name;
+}
+
+std::string line_for(const std::string& value) {
+    return "set kv_emoteControl \"" + value + "\"\n";
+}
+
+class Encode : public ::testing::TestWithParam<Example> {};
+
+TEST_P(Encode, PrintsWhatTheWindowShowsForTheseBoxes) {
+    const CliRun run = run_cli(GetParam().arguments);
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, Encode,
+    ::testing::Values(
+        Example{"SitAndShake", {"encode", "Sit", "Shake"}, line_for("2097153")},
+        Example{"OrderOfNamesDoesNotMatter", {"encode", "Shake", "Sit"}, line_for("2097153")},
+        Example{"All", {"encode", "all"}, line_for("4194303")},
+        Example{"None", {"encode", "none"}, line_for("0")},
+        Example{"NamesIgnoreCase", {"encode", "sIT", "SHAKE"}, line_for("2097153")},
+        Example{"AllIgnoresCase", {"encode", "ALL"}, line_for("4194303")},
+        Example{"NoneIgnoresCase", {"encode", "None"}, line_for("0")},
+        Example{"RepeatedNameCountsOnce", {"encode", "Sit", "sit", "SIT"}, line_for("1")},
+        Example{"RepeatedNoneCountsOnce", {"encode", "none", "NONE"}, line_for("0")},
+        Example{"AllWithNamesIsStillAll", {"encode", "Kiss", "all", "Nod"}, line_for("4194303")},
+        Example{"NameWithDigit", {"encode", "Throw3"}, line_for("16384")},
+        Example{"ValueAlone", {"encode", "--value", "Sit", "Shake"}, "2097153\n"},
+        Example{"ValueAfterTheNames", {"encode", "Sit", "Shake", "--value"}, "2097153\n"},
+        Example{"ValueForAll", {"encode", "all", "--value"}, "4194303\n"},
+        Example{"ValueForNone", {"encode", "none", "--value"}, "0\n"}),
+    example_name);
+
+class Decode : public ::testing::TestWithParam<Example> {};
+
+TEST_P(Decode, ListsTheAllowedEmotesInBoxOrder) {
+    const CliRun run = run_cli(GetParam().arguments);
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, Decode,
+    ::testing::Values(
+        Example{"Number", {"decode", "2097153"}, "Sit\nShake\n"},
+        Example{"ZeroPrintsNothing", {"decode", "0"}, ""},
+        Example{"NegativeZeroIsZero", {"decode", "-0"}, ""},
+        Example{"LineAsOneArgument", {"decode", "set kv_emoteControl \"2097153\""}, "Sit\nShake\n"},
+        Example{
+            "LineSplitByTheShell", {"decode", "set", "kv_emoteControl", "2097153"}, "Sit\nShake\n"},
+        Example{"LineSplitWithQuotesKept",
+                {"decode", "set", "kv_emoteControl", "\"2097153\""},
+                "Sit\nShake\n"},
+        Example{
+            "LinePastedWithNewline", {"decode", "set kv_emoteControl \"5\"\r\n"}, "Sit\nFlip\n"},
+        Example{"LineIgnoresCase", {"decode", "SET KV_EMOTECONTROL \"2\""}, "Beg\n"},
+        Example{"QuotedNumber", {"decode", "\"2\""}, "Beg\n"},
+        Example{"BlanksAroundTheNumber", {"decode", "  4\t"}, "Flip\n"},
+        Example{"LeadingPlus", {"decode", "+1"}, "Sit\n"},
+        Example{"ExponentNotation", {"decode", "2E1"}, "Flip\nBounce\n"},
+        Example{"WholeNumberWithZeroFraction", {"decode", "64.0"}, "Kneel\n"}),
+    example_name);
+
+TEST(DecodeAll, ListsEveryCaptionInBoxOrder) {
+    std::string expected;
+    for (const auto& row : tallyglyph::core::emote_table)
+        expected.append(row.caption).append("\n");
+    const CliRun run = run_cli({"decode", "4194303"});
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(run.out, expected);
+}
+
+class RoundTrip : public ::testing::Test {
+protected:
+    // Encodes the names, then decodes what encode printed.
+    static std::string decode_encoded(const std::vector<std::string>& names, bool value_only) {
+        std::vector<std::string> encode{"encode"};
+        encode.insert(encode.end(), names.begin(), names.end());
+        if (value_only)
+            encode.emplace_back("--value");
+        const CliRun encoded = run_cli(encode);
+        EXPECT_EQ(encoded.exit_code, 0) << encoded.err;
+        EXPECT_FALSE(encoded.out.empty());
+        const CliRun decoded = run_cli({"decode", encoded.out});
+        EXPECT_EQ(decoded.exit_code, 0) << decoded.err;
+        return decoded.out;
+    }
+};
+
+TEST_F(RoundTrip, EachSingleEmoteComesBackAlone) {
+    for (const auto& row : tallyglyph::core::emote_table) {
+        const std::string caption(row.caption);
+        SCOPED_TRACE(caption);
+        EXPECT_EQ(decode_encoded({caption}, false), caption + "\n");
+        EXPECT_EQ(decode_encoded({caption}, true), caption + "\n");
+    }
+}
+
+// Random sets, named in a shuffled order with random case and repeats, come back as the
+// same set in box order.
+TEST_F(RoundTrip, RandomSetsComeBackInBoxOrder) {
+    std::mt19937 random(20261207);
+    std::bernoulli_distribution coin(0.5);
+    for (int round = 0; round < 40; ++round) {
+        std::vector<std::string> names;
+        std::string expected;
+        for (const auto& row : tallyglyph::core::emote_table) {
+            if (!coin(random))
+                continue;
+            expected.append(row.caption).append("\n");
+            std::string name(row.caption);
+            for (char& c : name)
+                if (std::isalpha(static_cast<unsigned char>(c)) != 0 && coin(random))
+                    c = static_cast<char>(c ^ 0x20);
+            names.push_back(name);
+            if (coin(random))
+                names.push_back(name);
+        }
+        if (names.empty())
+            names.emplace_back("none");
+        std::shuffle(names.begin(), names.end(), random);
+        SCOPED_TRACE("round " + std::to_string(round));
+        EXPECT_EQ(decode_encoded(names, coin(random)), expected);
+    }
+}
+
+} // namespace
