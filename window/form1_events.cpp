@@ -3,6 +3,7 @@
 #include "core/bulk_selection.h"
 #include "core/command_line.h"
 #include "core/selection_total.h"
+#include "first_frame_report.h"
 #include "form1_window.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ void configure_application(QApplication& app) {
 int run_form1(QApplication& app, const AfterStart& after_start) {
     Form1 form;
     bind_form1_events(form.items());
+    report_first_frame_if_asked(form);
     form.show();
     if (auto* first = form.findChild<QWidget*>(QStringLiteral("Check1")))
         first->setFocus();
