@@ -47,7 +47,8 @@ void QtCheckBox::set_value(std::int16_t value) {
     box_->setCheckState(states[value]);
 }
 
-QtLabel::QtLabel(std::string name, ItemLabel* label) : name_(std::move(name)), label_(label) {
+QtLabel::QtLabel(std::string name, ItemLabel* label)
+    : name_(std::move(name)), label_(label), caption_(label->text().toStdString()) {
     clicked_ =
         QObject::connect(label_, &ItemLabel::clicked, label_, [this] { run_handler(click_); });
 }
@@ -56,24 +57,24 @@ QtLabel::~QtLabel() {
     QObject::disconnect(clicked_);
 }
 
-std::string QtLabel::caption() const {
-    return label_->text().toStdString();
-}
-
 void QtLabel::set_caption(std::string_view caption) {
+    caption_ = caption;
     label_->setText(to_qstring(caption));
 }
 
-QtTextBox::QtTextBox(std::string name, QLineEdit* edit) : name_(std::move(name)), edit_(edit) {}
+QtTextBox::QtTextBox(std::string name, QLineEdit* edit)
+    : name_(std::move(name)), edit_(edit), shown_(edit->text().toStdString()) {
+    edited_ = QObject::connect(edit_, &QLineEdit::textChanged, edit_,
+                               [this](const QString& text) { shown_ = text.toStdString(); });
+}
 
-std::string QtTextBox::text() const {
-    return edit_->text().toStdString();
+QtTextBox::~QtTextBox() {
+    QObject::disconnect(edited_);
 }
 
 void QtTextBox::set_text(std::string_view text) {
-    const QString shown = to_qstring(text);
-    if (shown != edit_->text())
-        edit_->setText(shown);
+    if (text != shown_)
+        edit_->setText(to_qstring(text));
 }
 
 QtTimer::QtTimer(std::string name, QTimer* timer) : name_(std::move(name)), timer_(timer) {

@@ -35,31 +35,39 @@ private:
     QMetaObject::Connection changed_;
 };
 
+// Keeps its caption as the logic reads it, beside the QLabel that shows it, so the tick reads
+// the stored texts without converting them from UTF-16 every millisecond.
 class QtLabel final : public runtime::Label {
 public:
     QtLabel(std::string name, ItemLabel* label);
     ~QtLabel() override;
-    std::string caption() const override;
+    std::string caption() const override { return caption_; }
     void set_caption(std::string_view caption) override;
     void on_click(runtime::EventHandler handler) override { click_ = std::move(handler); }
 
 private:
     std::string name_;
     ItemLabel* label_;
+    std::string caption_;
     runtime::EventHandler click_;
     QMetaObject::Connection clicked_;
 };
 
+// Knows the text its box shows, also after the user edits it, so handing it the same line
+// again costs one comparison: QLineEdit::setText would drop the selection even for the
+// same text.
 class QtTextBox final : public runtime::TextBox {
 public:
     QtTextBox(std::string name, QLineEdit* edit);
-    std::string text() const override;
-    // Compares first: QLineEdit::setText drops the selection even for the same text.
+    ~QtTextBox() override;
+    std::string text() const override { return shown_; }
     void set_text(std::string_view text) override;
 
 private:
     std::string name_;
     QLineEdit* edit_;
+    std::string shown_;
+    QMetaObject::Connection edited_;
 };
 
 class QtTimer final : public runtime::Timer {
