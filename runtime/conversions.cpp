@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace tallyglyph::runtime {
 namespace {
@@ -65,8 +66,11 @@ bool is_unsigned_decimal(std::string_view text, long& magnitude) {
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
             negative = text[i++] == '-';
         std::size_t exponent_digits = 0;
+        // Saturates far beyond the length of any text, so adding the leading digit's place
+        // still tells an overflow from an underflow however many digits either part has.
+        constexpr long exponent_limit = std::numeric_limits<long>::max() / 100;
         while (i < text.size() && is_digit(text[i])) {
-            if (exponent < 100000)
+            if (exponent < exponent_limit)
                 exponent = exponent * 10 + (text[i] - '0');
             ++exponent_digits;
             ++i;
