@@ -61,11 +61,12 @@ struct FormDescription {
     int client_height; // twips
     Colour background;
     std::string_view font_family; // the family the stored description names
-    double font_points;
+    double font_points;           // the default font, regular or bold
+    double large_font_points;     // the label-buttons' bold font
 };
 
 inline constexpr FormDescription form1{"Form1",      "Korvath - Tallyglyph", 7050, 3600,
-                                       rgb(0, 0, 0), "MS Sans Serif",        8.25};
+                                       rgb(0, 0, 0), "MS Sans Serif",        8.25, 9.75};
 
 inline constexpr int timer1_interval_ms = 1;
 

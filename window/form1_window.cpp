@@ -24,7 +24,8 @@ QFont font_for(FontStyle style) {
     }();
     (void)substituted;
     QFont font(QString::fromUtf8(form1.font_family));
-    font.setPointSizeF(style == FontStyle::large_bold ? 9.75 : form1.font_points);
+    font.setPointSizeF(style == FontStyle::large_bold ? form1.large_font_points
+                                                      : form1.font_points);
     font.setBold(style != FontStyle::standard);
     return font;
 }
