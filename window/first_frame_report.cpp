@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdio>
 #include <ctime>
 
