@@ -8,6 +8,8 @@
 
 namespace tallyglyph::window {
 
+struct ItemDescription;
+
 class Form1 final : public QWidget {
     Q_OBJECT
 public:
@@ -16,7 +18,7 @@ public:
     runtime::Items& items() { return items_; }
 
 private:
-    void build_item(const struct ItemDescription& item);
+    void build_item(const ItemDescription& item);
 
     QtItems items_;
 };
