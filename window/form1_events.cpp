@@ -4,9 +4,11 @@
 #include "core/command_line.h"
 #include "core/selection_total.h"
 #include "first_frame_report.h"
+#include "form1_layout.h"
 #include "form1_window.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
@@ -30,6 +32,9 @@ void configure_application(QApplication& app) {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(app.style()->standardPalette());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    // MS Sans Serif is not on Linux; Liberation Sans has its metrics, so every caption fits.
+    QFont::insertSubstitution(QString::fromUtf8(form1.font_family),
+                              QStringLiteral("Liberation Sans"));
 }
 
 int run_form1(QApplication& app, const AfterStart& after_start) {

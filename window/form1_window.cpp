@@ -14,15 +14,7 @@
 namespace tallyglyph::window {
 namespace {
 
-// MS Sans Serif is not on Linux; Liberation Sans has its metrics, so every caption still fits.
-constexpr const char* sans_serif_stand_in = "Liberation Sans";
-
 QFont font_for(FontStyle style) {
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QString::fromUtf8(form1.font_family), sans_serif_stand_in);
-        return true;
-    }();
-    (void)substituted;
     QFont font(QString::fromUtf8(form1.font_family));
     font.setPointSizeF(style == FontStyle::large_bold ? form1.large_font_points
                                                       : form1.font_points);
