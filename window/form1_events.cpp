@@ -31,7 +31,7 @@ void configure_application(QApplication& app) {
     // One look on every desktop, so the layout and its pixels are the same everywhere.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(app.style()->standardPalette());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(icon_resource)));
     // MS Sans Serif is not on Linux; Liberation Sans has its metrics, so every caption fits.
     QFont::insertSubstitution(QString::fromUtf8(form1.font_family),
                               QStringLiteral("Liberation Sans"));

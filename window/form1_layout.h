@@ -70,6 +70,10 @@ inline constexpr FormDescription form1{"Form1",      "Korvath - Tallyglyph", 705
 
 inline constexpr int timer1_interval_ms = 1;
 
+// The artwork, embedded as Qt resources.
+inline constexpr const char* banner_resource = ":/assets/banner.png";
+inline constexpr const char* icon_resource = ":/assets/icon.png";
+
 // Every item in creation order, which is also the stacking order: later items lie above
 // earlier ones, so each outline shape covers its label.
 const std::vector<ItemDescription>& form1_items();

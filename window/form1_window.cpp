@@ -81,7 +81,7 @@ Form1::Form1() {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(to_pixels(form1.client_width), to_pixels(form1.client_height));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    setWindowIcon(QIcon(QString::fromLatin1(icon_resource)));
     setFont(font_for(FontStyle::standard));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour_of(form1.background));
@@ -106,7 +106,7 @@ void Form1::build_item(const ItemDescription& item) {
     QWidget* widget = nullptr;
     switch (item.kind) {
     case ItemKind::picture_box:
-        widget = new PictureBox(this, QPixmap(QStringLiteral(":/assets/banner.png")));
+        widget = new PictureBox(this, QPixmap(QString::fromLatin1(banner_resource)));
         set_colours(widget, item);
         break;
     case ItemKind::text_box: {
