@@ -16,13 +16,20 @@ QString to_qstring(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Qt 6.7 renamed the notification and deprecated the old name; both carry the same event.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+constexpr auto check_state_changed = &QCheckBox::checkStateChanged;
+#else
+constexpr auto check_state_changed = &QCheckBox::stateChanged;
+#endif
+
 } // namespace
 
 QtCheckBox::QtCheckBox(std::string name, QCheckBox* box) : name_(std::move(name)), box_(box) {
-    // stateChanged fires for user clicks and for code alike, and only on a real change:
-    // exactly when the box's Click is due.
+    // The state notification fires for user clicks and for code alike, and only on a real
+    // change: exactly when the box's Click is due.
     changed_ =
-        QObject::connect(box_, &QCheckBox::stateChanged, box_, [this] { run_handler(click_); });
+        QObject::connect(box_, check_state_changed, box_, [this] { run_handler(click_); });
 }
 
 QtCheckBox::~QtCheckBox() {

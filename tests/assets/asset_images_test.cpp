@@ -240,16 +240,21 @@ protected:
     }
 };
 
-TEST_F(Generator, ReproducesTheCommittedFilesByteForByte) {
+// Compared as decoded pixels: the compressed bytes depend on the PNG and zlib at hand.
+TEST_F(Generator, ReproducesTheCommittedImagesPixelForPixel) {
     QTemporaryDir output;
     ASSERT_TRUE(output.isValid());
     ASSERT_EQ(run({output.path()}), 0);
 
     for (const QString& name : kGeneratedFiles) {
-        const QByteArray committed = readBytes(assetPath(name));
-        const QByteArray regenerated = readBytes(QDir(output.path()).filePath(name));
-        ASSERT_FALSE(committed.isEmpty()) << qPrintable(name);
-        EXPECT_TRUE(committed == regenerated) << qPrintable(name) << " differs from a fresh run";
+        const QImage committed(assetPath(name));
+        const QImage regenerated(QDir(output.path()).filePath(name));
+        ASSERT_FALSE(committed.isNull()) << qPrintable(name);
+        ASSERT_FALSE(regenerated.isNull()) << qPrintable(name);
+        EXPECT_EQ(committed.size(), regenerated.size()) << qPrintable(name);
+        EXPECT_TRUE(committed.convertToFormat(QImage::Format_ARGB32) ==
+                    regenerated.convertToFormat(QImage::Format_ARGB32))
+            << qPrintable(name) << " differs from a fresh run";
     }
 }
 

@@ -32,7 +32,11 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Version)" = 1.00 ] || fail "Version is '$(field Version)'"
 [ "$(field Maintainer)" = "Tallyglyph developers" ] || fail "Maintainer is '$(field Maintainer)'"
 depends=$(field Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
+# Releases rename libraries (Debian 13 adds "t64"), so a Qt library may carry a suffix.
+for package in libqt6widgets6 libqt6gui6 libqt6core6; do
+    grep -Eq "(^|, )$package[a-z0-9]*( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
+done
+for package in qt6-qpa-plugins fonts-liberation; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
