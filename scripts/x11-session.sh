@@ -1,5 +1,7 @@
 # Shared by the scripts that drive the real program on a private Xvfb display: starts the
-# server and the program, and cleans both up on exit. Source it, then call start_x11_session.
+# server and the program, clicks, copies the line, and cleans up on exit. Source it.
+# Everything here waits for a condition with a time limit, never for a fixed time, so it
+# holds on a busy machine.
 
 x11_pids=()
 cleanup_x11_session() {
@@ -8,16 +10,19 @@ cleanup_x11_session() {
 }
 trap cleanup_x11_session EXIT
 
-# Starts Xvfb on the first free display and waits until it answers.
+# Starts Xvfb on the first free display and waits until it answers. Programs started from
+# here on use it through Qt's X11 platform, whatever platform the caller had chosen.
 start_xvfb() {
     local n
     for n in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
         x11_pids+=($!)
-        export DISPLAY=":$n"
-        for _ in $(seq 1 100); do
+        export DISPLAY=":$n" QT_QPA_PLATFORM=xcb
+        unset WAYLAND_DISPLAY
+        for _ in $(seq 1 400); do
             xdpyinfo >/dev/null 2>&1 && return 0
+            kill -0 "${x11_pids[-1]}" 2>/dev/null || break
             sleep 0.05
         done
         echo "Xvfb did not start on :$n" >&2
@@ -27,14 +32,77 @@ start_xvfb() {
     return 1
 }
 
-# Starts the program and sets window to its visible window's id.
+# Starts the program and sets window to the id of its window once that is mapped; X
+# delivers input sent from then on in order, so no further wait is needed.
 start_program() {
     "$@" &
     program_pid=$!
     x11_pids=("$program_pid" "${x11_pids[@]}")
-    window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" | head -n 1)
+    window=$(timeout "${window_timeout:-60}" xdotool search --sync --onlyvisible --pid "$program_pid" |
+        head -n 1)
     [ -n "$window" ] || { echo "the window did not appear" >&2; return 1; }
-    sleep 0.3
 }
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
+# A click at a point of the window. Two clicks closer than Qt's double-click distance are
+# read as a double click when they come quickly, so a test clicks one spot twice in a row
+# only when it means a double click.
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+
+# Spots across the console line, taken in turn by click_line so that no two clicks on it
+# make a double click, however fast they come.
+line_spots=(120 235 350 180 290)
+line_spot=0
+click_line() {
+    click "${line_spots[line_spot]}" 225
+    line_spot=$(((line_spot + 1) % ${#line_spots[@]}))
+}
+
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+
+# Waits until the clipboard holds something other than MARKER and prints it; fails after
+# SECONDS.
+wait_for_clipboard_change() {
+    local marker=$1 deadline=$((SECONDS + $2)) value
+    while ((SECONDS < deadline)); do
+        if value=$(clipboard) && [ "$value" != "$marker" ]; then
+            printf '%s' "$value"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# Puts MARKER on the clipboard and waits until it is readable back, so that a later copy
+# shows as a change. xclip keeps serving it in the background until a copy takes over.
+seed_clipboard() {
+    local marker=$1 deadline=$((SECONDS + 10))
+    printf '%s' "$marker" | xclip -i -selection clipboard >/dev/null 2>&1
+    while ((SECONDS < deadline)); do
+        [ "$(clipboard)" = "$marker" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Copies the console line with a click on it (which selects it all) and then KEYS
+# (ctrl+c unless given), and prints what reached the clipboard. The line follows a change
+# at the next tick of the program's timer, so a copy made before that tick gives the older
+# line, and a tick that replaces typed text between the click and the keys leaves nothing
+# selected to copy; the copy is then made again, until it gives EXPECTED or copy_timeout
+# seconds pass.
+copy_line() {
+    local expected=$1 keys=${2:-ctrl+c} deadline=$((SECONDS + ${copy_timeout:-60}))
+    local marker copied="" attempt=0
+    while ((SECONDS < deadline)); do
+        attempt=$((attempt + 1))
+        marker="(nothing copied, attempt $attempt)"
+        seed_clipboard "$marker" || continue
+        click_line
+        xdotool key $keys
+        copied=$(wait_for_clipboard_change "$marker" "${copy_wait:-5}") || copied=""
+        [ "$copied" = "$expected" ] && break
+        echo "copy_line: attempt $attempt at ${SECONDS}s copied '$copied'" >&2
+    done
+    printf '%s' "$copied"
+}

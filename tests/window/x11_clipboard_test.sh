@@ -7,46 +7,39 @@ program=$1
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 start_xvfb || exit 1
 start_program "$program" || exit 1
+copy_timeout=20
 
 passed=0 failed=0
+# Copies the line (with KEYS after the click that selects it) and compares.
 expect_copied() {
-    local what=$1 expected=$2 copied
-    sleep 0.1
-    copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+    local what=$1 expected=$2 keys=${3:-ctrl+c} copied
+    copied=$(copy_line "$expected" "$keys")
     if [ "$copied" = "$expected" ]; then
         echo "ok   $what: $copied"; passed=$((passed + 1))
     else
         echo "FAIL $what: copied '$copied', expected '$expected'"; failed=$((failed + 1))
     fi
 }
-copy_line_by_click() { click 235 225; xdotool key ctrl+c; }
-copy_line_by_keys() { click 235 225; xdotool key ctrl+a ctrl+c; }
 
-copy_line_by_click
 expect_copied "the line at start" 'set kv_emoteControl "0"'
 
 click 30 96    # Sit, on its caption
 click 350 96   # Shake, on the blank part of its box
-copy_line_by_click
 expect_copied "Sit and Shake" 'set kv_emoteControl "2097153"'
 
 click 420 192  # ALL
-copy_line_by_keys
-expect_copied "ALL" 'set kv_emoteControl "4194303"'
+expect_copied "ALL" 'set kv_emoteControl "4194303"' "ctrl+a ctrl+c"
 
 click 14 176   # BreakDance, on its mark
-copy_line_by_click
 expect_copied "ALL less BreakDance" 'set kv_emoteControl "4194271"'
 
 click 329 185  # Reset, on its white frame
 click 40 112   # Beg
-copy_line_by_keys
-expect_copied "Reset then Beg" 'set kv_emoteControl "2"'
+expect_copied "Reset then Beg" 'set kv_emoteControl "2"' "ctrl+a ctrl+c"
 
 # Typing into the line changes nothing that is copied once the next tick has passed.
-click 235 225
+click_line
 xdotool type --delay 5 "typed"
-copy_line_by_click
 expect_copied "typing replaced" 'set kv_emoteControl "2"'
 
 if kill -0 "$program_pid" 2>/dev/null; then
