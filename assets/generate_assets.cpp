@@ -1,13 +1,12 @@
 // Draws the committed artwork: banner.png, icon.png, icon-128.png and tallyglyph.ico.
-// Everything is rendered from vector shapes into a supersampled mask and then mapped onto a
-// fixed palette, so a rerun on the same fonts gives the same bytes.
+// Everything is rendered from vector shapes, the lettering included, into a supersampled mask
+// and then mapped onto a fixed palette, so a rerun anywhere gives the same pixels.
+
+#include "korvath_outline.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QFont>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -35,8 +34,6 @@ constexpr int kIconDesignSize = 256;
 constexpr int kIcoColours = 256;
 // 96 dpi; left at the default, Qt would take it from whichever screen happens to exist.
 constexpr int kDotsPerMeter = 3780;
-
-const QString kFontFamily = QStringLiteral("Liberation Sans");
 
 // splitmix64: tiny, and unlike the standard distributions its output is fixed everywhere.
 class Dice {
@@ -152,18 +149,19 @@ QImage indexedImage(int width, int height, const QList<QRgb>& palette) {
     return image;
 }
 
-// Outline of the word stretched to the box; unhinted so the shapes do not depend on the
-// rasteriser's hinting settings.
-QPainterPath lettering(const QString& word, const QRectF& box) {
-    QFont font(kFontFamily);
-    font.setBold(true);
-    font.setPixelSize(200);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, -4.0);
-
+// The word's outline stretched to the box.
+QPainterPath lettering(const QRectF& box) {
     QPainterPath path;
-    path.addText(0.0, 0.0, font, word);
+    path.setFillRule(Qt::OddEvenFill);
+    for (const OutlineStep& step : kKorvathOutline) {
+        const auto& p = step.points;
+        if (step.op == 'M')
+            path.moveTo(p[0], p[1]);
+        else if (step.op == 'L')
+            path.lineTo(p[0], p[1]);
+        else
+            path.cubicTo(p[0], p[1], p[2], p[3], p[4], p[5]);
+    }
     const QRectF bounds = path.boundingRect();
     QTransform fit;
     fit.translate(box.left(), box.top());
@@ -226,7 +224,7 @@ QImage renderBanner() {
         const QRectF inner = box.adjusted(weight / 2, weight / 2, -weight / 2, -weight / 2);
         painter.setPen(QPen(Qt::white, weight, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::white);
-        painter.drawPath(lettering(QStringLiteral("Korvath"), inner));
+        painter.drawPath(lettering(inner));
     }
     Dice dice(0x4B6F7276617468ULL);
     distress(mask, dice, factor);
@@ -386,14 +384,6 @@ bool writeFile(const QByteArray& bytes, const QString& path) {
     return false;
 }
 
-bool fontAvailable() {
-    QFont font(kFontFamily);
-    font.setBold(true);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    return QFontDatabase::families().contains(kFontFamily) &&
-           QFontInfo(font).family() == kFontFamily;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -410,11 +400,6 @@ int main(int argc, char* argv[]) {
         arguments.size() == 2 ? arguments[1] : QStringLiteral(TALLYGLYPH_ASSETS_SOURCE_DIR);
     if (!QDir().mkpath(outputDir)) {
         std::fprintf(stderr, "generate_assets: cannot create %s\n", qPrintable(outputDir));
-        return 1;
-    }
-    if (!fontAvailable()) {
-        std::fprintf(stderr, "generate_assets: font \"%s\" is missing (package fonts-liberation)\n",
-                     qPrintable(kFontFamily));
         return 1;
     }
 
