@@ -36,6 +36,9 @@ constexpr int kIcoColours = 256;
 constexpr int kDotsPerMeter = 3780;
 
 // splitmix64: tiny, and unlike the standard distributions its output is fixed everywhere.
+// Every roll is a statement of its own: compilers evaluate the arguments of one call in
+// different orders, so two rolls inside one call would draw other artwork under clang than
+// under g++. The rolls run in the order the committed artwork was drawn in.
 class Dice {
 public:
     explicit Dice(std::uint64_t seed) : state_(seed) {}
@@ -182,7 +185,8 @@ void distress(QImage& mask, Dice& dice, double scale) {
     for (int i = 0; i < 18; ++i) {
         const double x = dice.between(0.0, width);
         const double y = dice.between(0.0, height);
-        const double angle = dice.between(-0.9, 0.9) + (dice.unit() < 0.5 ? 0.0 : std::numbers::pi);
+        const double tilt = dice.between(-0.9, 0.9);
+        const double angle = tilt + (dice.unit() < 0.5 ? 0.0 : std::numbers::pi);
         const double length = dice.between(0.15, 0.45) * height;
         painter.setPen(
             QPen(Qt::black, dice.between(0.6, 1.4) * scale, Qt::SolidLine, Qt::RoundCap));
@@ -191,10 +195,14 @@ void distress(QImage& mask, Dice& dice, double scale) {
     }
 
     for (int i = 0; i < 5; ++i) {
-        QPainterPath crack(QPointF(dice.between(0.0, width), dice.between(0.0, height * 0.3)));
+        const double crackTop = dice.between(0.0, height * 0.3);
+        const double crackLeft = dice.between(0.0, width);
+        QPainterPath crack(QPointF(crackLeft, crackTop));
         QPointF point = crack.currentPosition();
         for (int segment = 0; segment < 7; ++segment) {
-            point += QPointF(dice.between(-1.5, 1.5) * scale, dice.between(1.0, 2.5) * scale);
+            const double down = dice.between(1.0, 2.5) * scale;
+            const double across = dice.between(-1.5, 1.5) * scale;
+            point += QPointF(across, down);
             crack.lineTo(point);
         }
         painter.setPen(QPen(Qt::black, 0.7 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -206,8 +214,10 @@ void distress(QImage& mask, Dice& dice, double scale) {
     for (int i = 0; i < 260; ++i) {
         const double radius =
             (dice.unit() < 0.9 ? dice.between(0.25, 0.6) : dice.between(0.8, 1.6)) * scale;
-        painter.drawEllipse(QPointF(dice.between(0.0, width), dice.between(0.0, height)), radius,
-                            radius * dice.between(0.6, 1.0));
+        const double squash = dice.between(0.6, 1.0);
+        const double pitY = dice.between(0.0, height);
+        const double pitX = dice.between(0.0, width);
+        painter.drawEllipse(QPointF(pitX, pitY), radius, radius * squash);
     }
 }
 
@@ -274,7 +284,9 @@ QImage iconDesign() {
     QPainter wear(&mask);
     wear.setRenderHint(QPainter::Antialiasing, false);
     for (int i = 0; i < 4; ++i) {
-        const QPointF from(dice.between(0.0, size), dice.between(0.0, size));
+        const double fromY = dice.between(0.0, size);
+        const double fromX = dice.between(0.0, size);
+        const QPointF from(fromX, fromY);
         const double angle = dice.between(-0.7, 0.7);
         const double length = dice.between(0.25, 0.5) * size;
         wear.setPen(QPen(Qt::black, dice.between(1.5, 2.5), Qt::SolidLine, Qt::RoundCap));
@@ -284,8 +296,10 @@ QImage iconDesign() {
     wear.setBrush(Qt::black);
     for (int i = 0; i < 40; ++i) {
         const double radius = dice.between(1.0, 3.0);
-        wear.drawEllipse(QPointF(dice.between(0.0, size), dice.between(0.0, size)), radius,
-                         radius * dice.between(0.6, 1.0));
+        const double squash = dice.between(0.6, 1.0);
+        const double pitY = dice.between(0.0, size);
+        const double pitX = dice.between(0.0, size);
+        wear.drawEllipse(QPointF(pitX, pitY), radius, radius * squash);
     }
     return mask;
 }

@@ -10,25 +10,27 @@ cleanup_x11_session() {
 }
 trap cleanup_x11_session EXIT
 
-# Starts Xvfb on the first free display and waits until it answers. Programs started from
-# here on use it through Qt's X11 platform, whatever platform the caller had chosen.
+# Starts Xvfb on a display number that the server finds free itself, which also holds
+# where another root shares the machine's abstract sockets, and waits until it reports
+# that number. Programs started from here on use it through Qt's X11 platform, whatever
+# platform the caller had chosen.
 start_xvfb() {
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-        x11_pids+=($!)
-        export DISPLAY=":$n" QT_QPA_PLATFORM=xcb
-        unset WAYLAND_DISPLAY
-        for _ in $(seq 1 400); do
-            xdpyinfo >/dev/null 2>&1 && return 0
-            kill -0 "${x11_pids[-1]}" 2>/dev/null || break
-            sleep 0.05
-        done
-        echo "Xvfb did not start on :$n" >&2
-        return 1
+    local ready
+    ready=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+    x11_pids+=($!)
+    for _ in $(seq 1 600); do
+        if [ -s "$ready" ]; then
+            export DISPLAY=":$(head -n 1 "$ready")" QT_QPA_PLATFORM=xcb
+            unset WAYLAND_DISPLAY
+            rm -f "$ready"
+            return 0
+        fi
+        kill -0 "${x11_pids[-1]}" 2>/dev/null || break
+        sleep 0.05
     done
-    echo "no free display number" >&2
+    rm -f "$ready"
+    echo "Xvfb did not start" >&2
     return 1
 }
 
