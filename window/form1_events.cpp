@@ -28,6 +28,8 @@ void configure_application(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("tallyglyph"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tallyglyph"));
     QApplication::setApplicationVersion(QString::fromLatin1(application_version));
+    // Lets the desktop match the window to its installed entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(TALLYGLYPH_APP_ID));
     // One look on every desktop, so the layout and its pixels are the same everywhere.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(app.style()->standardPalette());

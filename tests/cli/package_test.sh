@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the .deb from the configured build tree into a private folder, unpacks it there and
-# checks what an installation gets: the files, the control fields, valid desktop and
-# AppStream metadata, and a companion that runs from the unpacked tree.
+# Builds the two .debs from the configured build tree into a private folder and checks what
+# each installation would get, without installing: the files, the control fields and
+# dependencies, lintian's verdict, valid desktop and AppStream metadata, and a companion
+# that runs from its unpacked tree.
 # Usage: package_test.sh CPACK CPACK_CONFIG
 set -euo pipefail
 
@@ -9,6 +10,8 @@ cpack=$1
 config=$2
 work=$(mktemp -d "${TMPDIR:-/tmp}/tallyglyph-package.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+app_id=org.tallyglyph.Tallyglyph
+arch=$(dpkg --print-architecture)
 
 fail() {
     echo "package test: $*" >&2
@@ -19,61 +22,88 @@ if ! "$cpack" --config "$config" -B "$work/out" >"$work/cpack.log" 2>&1; then
     cat "$work/cpack.log" >&2
     fail "cpack failed"
 fi
-debs=("$work"/out/*.deb)
-if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-    fail "expected one .deb, found: ${debs[*]}"
-fi
-deb=${debs[0]}
-[ "$(basename "$deb")" = "tallyglyph_1.00_$(dpkg --print-architecture).deb" ] ||
-    fail "unexpected file name $(basename "$deb")"
+cli_deb=$work/out/tallyglyph-cli_1.00_$arch.deb
+window_deb=$work/out/tallyglyph_1.00_$arch.deb
+debs=$(cd "$work/out" && ls -- *.deb | LC_ALL=C sort | tr '\n' ' ')
+[ "$debs" = "tallyglyph-cli_1.00_$arch.deb tallyglyph_1.00_$arch.deb " ] ||
+    fail "expected the two packages, found: $debs"
 
-field() { dpkg-deb --field "$deb" "$1"; }
-[ "$(field Package)" = tallyglyph ] || fail "Package is '$(field Package)'"
-[ "$(field Version)" = 1.00 ] || fail "Version is '$(field Version)'"
-[ "$(field Maintainer)" = "Tallyglyph developers" ] || fail "Maintainer is '$(field Maintainer)'"
-depends=$(field Depends)
+field() { dpkg-deb --field "$1" "$2"; }
+for deb in "$cli_deb" "$window_deb"; do
+    [ "$(field "$deb" Version)" = 1.00 ] || fail "$deb: Version is '$(field "$deb" Version)'"
+    [ "$(field "$deb" Section)" = utils ] || fail "$deb: Section is '$(field "$deb" Section)'"
+    field "$deb" Maintainer | grep -Eq '^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$' ||
+        fail "$deb: Maintainer is '$(field "$deb" Maintainer)'"
+done
+
+# Each dependency on its own line, with its version constraint dropped.
+dependencies() { field "$1" Depends | sed 's/ *([^)]*)//g; s/, */\n/g'; }
+cli_depends=$(dependencies "$cli_deb")
+grep -Eq '^libstdc\+\+6' <<<"$cli_depends" || fail "the companion lacks the C++ run-time: $cli_depends"
+! grep -Eq '^(libqt|libx|libgl|fonts-)' <<<"$cli_depends" ||
+    fail "the companion depends on graphical libraries: $cli_depends"
+window_depends=$(dependencies "$window_deb")
 # Releases rename libraries (Debian 13 adds "t64"), so a Qt library may carry a suffix.
-for package in libqt6widgets6 libqt6gui6 libqt6core6; do
-    grep -Eq "(^|, )$package[a-z0-9]*( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
+for library in libqt6widgets6 libqt6gui6 libqt6core6; do
+    grep -Eq "^$library[a-z0-9]*$" <<<"$window_depends" ||
+        fail "the window lacks $library: $window_depends"
 done
-for package in qt6-qpa-plugins fonts-liberation; do
-    grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
-done
+grep -Fxq 'fonts-liberation | fonts-liberation2' <<<"$window_depends" ||
+    fail "the window lacks its font: $window_depends"
+! grep -q '^qt6-qpa-plugins' <<<"$window_depends" ||
+    fail "the window depends on qt6-qpa-plugins, which holds no plugin it uses"
+
+files_in() { dpkg-deb --contents "$1" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort; }
+expect_files() {
+    local deb=$1 expected=$2 actual
+    actual=$(files_in "$deb")
+    [ "$actual" = "$expected" ] || fail "$(basename "$deb") holds other files:
+$(diff <(echo "$expected") <(echo "$actual") || true)"
+}
+expect_files "$cli_deb" "usr/bin/tallyglyph-cli
+usr/share/doc/tallyglyph-cli/changelog.gz
+usr/share/doc/tallyglyph-cli/copyright
+usr/share/man/man1/tallyglyph-cli.1.gz"
+expect_files "$window_deb" "usr/bin/tallyglyph
+usr/share/applications/$app_id.desktop
+usr/share/doc/tallyglyph/changelog.gz
+usr/share/doc/tallyglyph/copyright
+usr/share/icons/hicolor/128x128/apps/$app_id.png
+usr/share/icons/hicolor/32x32/apps/$app_id.png
+usr/share/man/man1/tallyglyph.1.gz
+usr/share/metainfo/$app_id.metainfo.xml"
+
+lintian --pedantic --fail-on error,warning \
+    "$cli_deb" "$window_deb" >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log" >&2; fail "lintian reports errors or warnings"; }
 
 root=$work/root
-dpkg -x "$deb" "$root"
-expected="usr/bin/tallyglyph
-usr/bin/tallyglyph-cli
-usr/share/applications/tallyglyph.desktop
-usr/share/icons/hicolor/128x128/apps/tallyglyph.png
-usr/share/icons/hicolor/32x32/apps/tallyglyph.png
-usr/share/man/man1/tallyglyph-cli.1.gz
-usr/share/metainfo/tallyglyph.metainfo.xml"
-actual=$(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
-[ "$actual" = "$expected" ] || fail "installed files differ:
-$(diff <(echo "$expected") <(echo "$actual") || true)"
-
+dpkg -x "$cli_deb" "$root"
+dpkg -x "$window_deb" "$root"
 for program in tallyglyph tallyglyph-cli; do
     [ -x "$root/usr/bin/$program" ] || fail "$program is not executable"
     ! ldd "$root/usr/bin/$program" | grep -q "not found" || fail "$program lacks libraries"
 done
-cmp -s "$root/usr/share/icons/hicolor/32x32/apps/tallyglyph.png" \
-    "$(dirname "$0")/../../assets/icon.png" || fail "32x32 icon is not assets/icon.png"
-cmp -s "$root/usr/share/icons/hicolor/128x128/apps/tallyglyph.png" \
-    "$(dirname "$0")/../../assets/icon-128.png" || fail "128x128 icon is not assets/icon-128.png"
+for package in tallyglyph tallyglyph-cli; do
+    grep -q '^License: Expat' "$root/usr/share/doc/$package/copyright" ||
+        fail "the copyright file of $package names no licence"
+    gzip -dc "$root/usr/share/doc/$package/changelog.gz" | grep -q "^$package (1.00) " ||
+        fail "the changelog of $package does not open with version 1.00"
+done
 
-desktop-file-validate "$root/usr/share/applications/tallyglyph.desktop" ||
+desktop-file-validate "$root/usr/share/applications/$app_id.desktop" ||
     fail "the desktop entry is not valid"
-# The component is named after the program, as its file name is; there is no domain to
-# give it a reverse-DNS name.
-appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
-    "$root/usr/share/metainfo/tallyglyph.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" \
+    >"$work/appstream.log" 2>&1 ||
     { cat "$work/appstream.log" >&2; fail "the AppStream metadata is not valid"; }
-grep -q '<release version="1.00"' "$root/usr/share/metainfo/tallyglyph.metainfo.xml" ||
+grep -q '<release version="1.00"' "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
     fail "the AppStream metadata lacks release 1.00"
-gzip -dc "$root/usr/share/man/man1/tallyglyph-cli.1.gz" | grep -q '^\.TH TALLYGLYPH-CLI 1 ' ||
-    fail "the manual page is not a section 1 page for tallyglyph-cli"
+for page in tallyglyph tallyglyph-cli; do
+    gzip -dc "$root/usr/share/man/man1/$page.1.gz" |
+        grep -Eq "^\.TH ${page^^} 1 \"[0-9]{4}-[0-9]{2}-[0-9]{2}\" " ||
+        fail "the manual page of $page is not a dated section 1 page"
+done
 
 line=$("$root/usr/bin/tallyglyph-cli" encode Sit Shake) || fail "the companion failed to run"
 [ "$line" = 'set kv_emoteControl "2097153"' ] || fail "the companion printed '$line'"
-echo "package test: $(basename "$deb") is complete"
+echo "package test: $debs are complete"
