@@ -15,7 +15,7 @@ using namespace tallyglyph;
 window::Form1& shown_form() {
     static window::Form1 form;
     static const bool shown = [] {
-        window::bind_form1_events(form.items());
+        window::bind_form1_events(form);
         form.show();
         QApplication::processEvents();
         return true;

@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     window::configure_application(app);
     window::Form1 form;
-    window::bind_form1_events(form.items());
+    window::bind_form1_events(form);
     form.show();
     form.items().timer("Timer1").set_enabled(true);
     if (!QTest::qWaitForWindowExposed(&form)) {

@@ -1,17 +1,17 @@
 #include "commands.h"
 
-#include "console_value.h"
 #include "core/bulk_selection.h"
 #include "core/command_line.h"
+#include "core/console_value.h"
 #include "core/emote_table.h"
 #include "core/selection_total.h"
+#include "core/words.h"
 #include "emote_names.h"
 #include "runtime/runtime_services.h"
 #include "usage_error.h"
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 
 namespace tallyglyph::cli {
 namespace {
@@ -39,9 +39,9 @@ Selection select_named(std::span<const std::string> names) {
     Selection selection;
     bool any_emote = false;
     for (const std::string& name : names) {
-        if (same_name(name, all_word)) {
+        if (core::same_word(name, all_word)) {
             selection.all = true;
-        } else if (same_name(name, none_word)) {
+        } else if (core::same_word(name, none_word)) {
             selection.none = true;
         } else if (const auto box = box_named(name)) {
             selection.boxes[static_cast<std::size_t>(*box - 1)] = true;
@@ -101,15 +101,13 @@ std::string encode_emotes(std::span<const std::string> names, bool value_only) {
 std::string decode_value(std::span<const std::string> words) {
     BoundCells cells;
     runtime::Items& items = cells.items();
-    const std::uint32_t value =
-        read_console_value(words, items.label("Label2").caption(), items.label("Label4").caption());
-    for (const core::EmoteRow& row : core::emote_table)
-        if ((value & row.bit) != 0)
-            core::set_box_state(items, row.box, checked);
-
-    const std::string total = core::read_selection_total(items);
-    if (runtime::text_to_number(total) != value)
-        throw std::logic_error("the boxes for " + std::to_string(value) + " add up to " + total);
+    std::uint32_t value = 0;
+    try {
+        value = core::read_console_value(items, words);
+    } catch (const core::ValueError& error) {
+        throw UsageError(error.what());
+    }
+    core::select_value(items, value);
 
     std::string text;
     for (const core::EmoteRow& row : core::emote_table)

@@ -1,6 +1,7 @@
 #include "emote_names.h"
 
 #include "core/emote_table.h"
+#include "core/words.h"
 
 #include <algorithm>
 #include <numeric>
@@ -8,10 +9,6 @@
 
 namespace tallyglyph::cli {
 namespace {
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::size_t edit_distance(std::string_view from, std::string_view to) {
     std::vector<std::size_t> previous(to.size() + 1);
@@ -21,7 +18,8 @@ std::size_t edit_distance(std::string_view from, std::string_view to) {
         current[0] = i;
         for (std::size_t j = 1; j <= to.size(); ++j) {
             const std::size_t substitution =
-                previous[j - 1] + (lower(from[i - 1]) == lower(to[j - 1]) ? 0 : 1);
+                previous[j - 1] +
+                (core::lower_ascii(from[i - 1]) == core::lower_ascii(to[j - 1]) ? 0 : 1);
             current[j] = std::min({previous[j] + 1, current[j - 1] + 1, substitution});
         }
         std::swap(previous, current);
@@ -31,13 +29,9 @@ std::size_t edit_distance(std::string_view from, std::string_view to) {
 
 } // namespace
 
-bool same_name(std::string_view left, std::string_view right) {
-    return std::ranges::equal(left, right, [](char l, char r) { return lower(l) == lower(r); });
-}
-
 std::optional<int> box_named(std::string_view name) {
     for (const core::EmoteRow& row : core::emote_table)
-        if (same_name(name, row.caption))
+        if (core::same_word(name, row.caption))
             return row.box;
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Emote names as the user types them: captions in any case, plus the words "all" and
-// "none".
+// Emote names as the user types them: captions in any case (core/words.h), plus the words
+// "all" and "none".
 
 #include <optional>
 #include <string>
@@ -10,8 +10,6 @@ namespace tallyglyph::cli {
 
 inline constexpr std::string_view all_word = "all";
 inline constexpr std::string_view none_word = "none";
-
-bool same_name(std::string_view left, std::string_view right);
 
 // The box whose caption matches the name, ignoring case.
 std::optional<int> box_named(std::string_view name);

@@ -13,6 +13,7 @@ inline constexpr int invalid_procedure_call = 5;
 inline constexpr int overflow = 6;
 inline constexpr int subscript_out_of_range = 9;
 inline constexpr int type_mismatch = 13;
+inline constexpr int internal_error = 51;
 inline constexpr int invalid_property_value = 380;
 inline constexpr int property_call_failed = 440;
 } // namespace error_number

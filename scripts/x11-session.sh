@@ -45,6 +45,13 @@ start_program() {
     [ -n "$window" ] || { echo "the window did not appear" >&2; return 1; }
 }
 
+# Ends the program started last and waits until it is gone, so the next one starts alone.
+stop_program() {
+    kill "$program_pid" 2>/dev/null
+    wait "$program_pid" 2>/dev/null
+    return 0
+}
+
 # A click at a point of the window. Two clicks closer than Qt's double-click distance are
 # read as a double click when they come quickly, so a test clicks one spot twice in a row
 # only when it means a double click.

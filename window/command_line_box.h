@@ -1,6 +1,9 @@
 #pragma once
 // The flat one-line box that shows the console line, with a thin border. One click that is
-// not a drag selects the whole line, so copying it takes a click and Ctrl+C.
+// not a drag selects the whole line, so copying it takes a click and Ctrl+C. It also tells
+// when one paste or drop has put a text into it (Ctrl+V, Shift+Insert, the context menu's
+// Paste, a middle click, a drop), so that a value brought in that way can be loaded; what
+// the text means is not its business.
 
 #include <QLineEdit>
 
@@ -11,12 +14,24 @@ class CommandLineBox final : public QLineEdit {
 public:
     explicit CommandLineBox(QWidget* parent);
 
+signals:
+    // The text that one paste or drop has just put into the line; never empty.
+    void pasted(const QString& text);
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where a paste lands: over the selection, or else at the cursor.
+    int paste_position() const;
+    // Reports what a paste that landed at FROM put in: from there up to the cursor it left.
+    void report_paste(int from);
+
     QPoint press_position_;
     bool pressed_ = false;
 };

@@ -1,6 +1,6 @@
-// libFuzzer target for the text/number conversions that every change of the total passes
-// through. Each input is read as a text, and its bytes as doubles and as a whole number of
-// the tool's range; a broken property aborts with the input that broke it.
+// Properties of the text/number conversions that every change of the total passes through.
+// Each input is read as a text, and its bytes as doubles and as a whole number of the tool's
+// range; a broken property aborts with the input that broke it.
 //
 // - A text reads as a finite number or raises Type mismatch or Overflow, nothing else; what
 //   it reads as agrees with the C library, and Overflow only where the C library overflows.
@@ -8,6 +8,7 @@
 //   separators or lower-case exponent; a whole one below 1e15 without exponent or point.
 // - A whole number of 0..4194303 writes as its plain digits.
 
+#include "fuzz_properties.h"
 #include "runtime/conversions.h"
 #include "runtime/run_time_error.h"
 
@@ -92,7 +93,7 @@ void whole_number_has_plain_digits(std::uint32_t bits) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void check_conversions(const std::uint8_t* data, std::size_t size) {
     reads_or_raises(std::string_view(reinterpret_cast<const char*>(data), size));
     for (std::size_t at = 0; at + sizeof(double) <= size; at += sizeof(double)) {
         double value = 0.0;
@@ -104,5 +105,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(&bits, data, sizeof bits);
         whole_number_has_plain_digits(bits);
     }
-    return 0;
 }

@@ -1,6 +1,6 @@
 // The committed fuzz corpus replayed through the fuzz target with the main build's own
-// compiler, so every build checks the conversions' properties on those inputs, not only
-// the clang build that fuzzes.
+// compiler, so every build checks the properties of the conversions and of the reader of
+// values on those inputs, not only the clang build that fuzzes.
 
 #include <cstdint>
 #include <filesystem>
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 
-TEST(ConversionsFuzzCorpus, EveryCommittedInputKeepsTheProperties) {
+TEST(FuzzCorpus, EveryCommittedInputKeepsTheProperties) {
     std::size_t replayed = 0;
     for (const auto& entry : std::filesystem::directory_iterator(TALLYGLYPH_FUZZ_CORPUS)) {
         std::ifstream file(entry.path(), std::ios::binary);

@@ -11,18 +11,19 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QWindow>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 class Form1Test : public ::testing::Test {
 protected:
-    Form1Test() : form(std::make_unique<tallyglyph::window::Form1>()) {
-        tallyglyph::window::bind_form1_events(form->items());
-        form->show();
+    // Opened as the program opens it, with the start-up VALUE if one is given.
+    explicit Form1Test(std::optional<std::uint32_t> value = {})
+        : form(std::make_unique<tallyglyph::window::Form1>()) {
+        tallyglyph::window::open_form1(*form, value);
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->findChild<QWidget*>("Check1")->setFocus();
-        form->items().timer("Timer1").set_enabled(true);
     }
 
     template <typename Widget = QWidget>
