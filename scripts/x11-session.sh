@@ -66,7 +66,8 @@ click_line() {
     line_spot=$(((line_spot + 1) % ${#line_spots[@]}))
 }
 
-clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+# What the clipboard holds, or the SELECTION named (primary: the text last selected).
+clipboard() { timeout 5 xclip -o -selection "${1:-clipboard}" 2>/dev/null; }
 
 # Waits until the clipboard holds something other than MARKER and prints it; fails after
 # SECONDS.
@@ -82,13 +83,14 @@ wait_for_clipboard_change() {
     return 1
 }
 
-# Puts MARKER on the clipboard and waits until it is readable back, so that a later copy
-# shows as a change. xclip keeps serving it in the background until a copy takes over.
+# Puts TEXT on the clipboard (or the SELECTION named) and waits until it is readable back,
+# so that a later copy shows as a change and a later paste brings TEXT. xclip keeps
+# serving it in the background until a copy takes over.
 seed_clipboard() {
-    local marker=$1 deadline=$((SECONDS + 10))
-    printf '%s' "$marker" | xclip -i -selection clipboard >/dev/null 2>&1
+    local text=$1 selection=${2:-clipboard} deadline=$((SECONDS + 10))
+    printf '%s' "$text" | xclip -i -selection "$selection" >/dev/null 2>&1
     while ((SECONDS < deadline)); do
-        [ "$(clipboard)" = "$marker" ] && return 0
+        [ "$(clipboard "$selection")" = "$text" ] && return 0
         sleep 0.05
     done
     return 1

@@ -43,7 +43,7 @@ stop_program
 expect_start 4000000 4000000
 
 # A middle click pastes the selection at the pointer; the value it brings is loaded.
-printf '%s' ' set kv_emoteControl "5" ' | xclip -i -selection primary >/dev/null 2>&1
+seed_clipboard ' set kv_emoteControl "5" ' primary || fail "the selection to paste was not set"
 xdotool mousemove --window "$window" 200 225 click 2
 expect_line "middle-click paste" 5
 click 40 112 # Beg
