@@ -1,5 +1,6 @@
 #include "form1_events.h"
 
+#include "artwork.h"
 #include "core/bulk_selection.h"
 #include "core/command_line.h"
 #include "core/selection_total.h"
@@ -31,7 +32,7 @@ void configure_application(QApplication& app) {
     // One look on every desktop, so the layout and its pixels are the same everywhere.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(app.style()->standardPalette());
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(icon_resource)));
+    QApplication::setWindowIcon(artwork_icon(icon_resources));
     // MS Sans Serif is not on Linux; Liberation Sans has its metrics, so every caption fits.
     QFont::insertSubstitution(QString::fromUtf8(form1.font_family),
                               QStringLiteral("Liberation Sans"));

@@ -1,5 +1,6 @@
 #include "form1_window.h"
 
+#include "artwork.h"
 #include "command_line_box.h"
 #include "drawn_items.h"
 #include "emote_check_box.h"
@@ -81,7 +82,7 @@ Form1::Form1() {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(to_pixels(form1.client_width), to_pixels(form1.client_height));
-    setWindowIcon(QIcon(QString::fromLatin1(icon_resource)));
+    setWindowIcon(artwork_icon(icon_resources));
     setFont(font_for(FontStyle::standard));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour_of(form1.background));
@@ -106,7 +107,8 @@ void Form1::build_item(const ItemDescription& item) {
     QWidget* widget = nullptr;
     switch (item.kind) {
     case ItemKind::picture_box:
-        widget = new PictureBox(this, QPixmap(QString::fromLatin1(banner_resource)));
+        widget =
+            new PictureBox(this, artwork_icon(banner_resources), artwork_size(banner_resources));
         set_colours(widget, item);
         break;
     case ItemKind::text_box: {

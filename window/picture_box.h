@@ -1,8 +1,9 @@
 #pragma once
-// A borderless picture box: its image at the top-left corner, its background colour where
-// the image does not reach.
+// A borderless picture box: its picture at the top-left corner, at the picture's own size in
+// logical pixels and drawn from the file that suits the screen's scale; its background colour
+// where the picture does not reach.
 
-#include <QPixmap>
+#include <QIcon>
 #include <QWidget>
 
 namespace tallyglyph::window {
@@ -10,13 +11,14 @@ namespace tallyglyph::window {
 class PictureBox final : public QWidget {
     Q_OBJECT
 public:
-    PictureBox(QWidget* parent, QPixmap picture);
+    PictureBox(QWidget* parent, QIcon picture, QSize size);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QIcon picture_;
+    QSize size_;
 };
 
 } // namespace tallyglyph::window
