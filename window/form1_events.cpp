@@ -5,6 +5,7 @@
 #include "core/command_line.h"
 #include "core/selection_total.h"
 #include "first_frame_report.h"
+#include "form1_accessibility.h"
 #include "form1_layout.h"
 #include "form1_window.h"
 
@@ -33,6 +34,7 @@ void configure_application(QApplication& app) {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(app.style()->standardPalette());
     QApplication::setWindowIcon(artwork_icon(icon_resources));
+    install_form1_accessibility();
     // MS Sans Serif is not on Linux; Liberation Sans has its metrics, so every caption fits.
     QFont::insertSubstitution(QString::fromUtf8(form1.font_family),
                               QStringLiteral("Liberation Sans"));

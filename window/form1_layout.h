@@ -41,6 +41,15 @@ enum class FontStyle { standard, bold, large_bold }; // 8.25 pt, 8.25 pt bold, 9
 enum class ItemKind { picture_box, text_box, check_box, label, shape, line, timer };
 enum class Align { left, centre };
 
+// How an item presents itself to assistive technology such as a screen reader.
+enum class Presents {
+    own_kind,    // as Qt presents its kind of widget: check boxes, the command line
+    push_button, // a label acting as a button, with a press action that clicks it
+    image,       // a picture, named by its text alternative
+    instruction, // static text that also describes the window
+    nothing,     // stored texts and pure drawing: not part of what is presented
+};
+
 struct ItemDescription {
     ItemKind kind;
     std::string_view name;
@@ -52,6 +61,9 @@ struct ItemDescription {
     Align align = Align::left;
     int line_width = 0;       // pixels, for shapes and lines
     bool command_box = false; // Text1: flat, thin border, the line the user copies
+    Presents presents = Presents::own_kind;
+    std::string_view accessible_name = {}; // where the item's own text does not name it
+    std::string_view accessible_description = {};
 };
 
 struct FormDescription {
