@@ -46,7 +46,12 @@ expected="usr/bin/tallyglyph
 usr/bin/tallyglyph-cli
 usr/share/applications/tallyglyph.desktop
 usr/share/icons/hicolor/128x128/apps/tallyglyph.png
+usr/share/icons/hicolor/16x16/apps/tallyglyph.png
+usr/share/icons/hicolor/24x24/apps/tallyglyph.png
+usr/share/icons/hicolor/256x256/apps/tallyglyph.png
 usr/share/icons/hicolor/32x32/apps/tallyglyph.png
+usr/share/icons/hicolor/48x48/apps/tallyglyph.png
+usr/share/icons/hicolor/64x64/apps/tallyglyph.png
 usr/share/man/man1/tallyglyph-cli.1.gz
 usr/share/metainfo/tallyglyph.metainfo.xml"
 actual=$(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
@@ -61,6 +66,10 @@ cmp -s "$root/usr/share/icons/hicolor/32x32/apps/tallyglyph.png" \
     "$(dirname "$0")/../../assets/icon.png" || fail "32x32 icon is not assets/icon.png"
 cmp -s "$root/usr/share/icons/hicolor/128x128/apps/tallyglyph.png" \
     "$(dirname "$0")/../../assets/icon-128.png" || fail "128x128 icon is not assets/icon-128.png"
+for size in 16 24 48 64 256; do
+    cmp -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/tallyglyph.png" \
+        "$(dirname "$0")/../../assets/icon-$size.png" || fail "${size}x$size icon is not assets/icon-$size.png"
+done
 
 desktop-file-validate "$root/usr/share/applications/tallyglyph.desktop" ||
     fail "the desktop entry is not valid"
