@@ -41,7 +41,9 @@ constexpr int kDotsPerMeter = 3780;
 
 const QString kFontFamily = QStringLiteral("Liberation Sans");
 
-// splitmix64: tiny, and unlike the standard distributions its output is fixed everywhere.
+// splitmix64: tiny, and unlike the standard distributions its output is fixed everywhere. Each
+// draw is a statement of its own: C++ leaves the order in which the arguments of one call are
+// worked out to the compiler, so two draws in one call would give other artwork elsewhere.
 class Dice {
 public:
     explicit Dice(std::uint64_t seed) : state_(seed) {}
@@ -187,7 +189,8 @@ void distress(QImage& mask, Dice& dice, double scale) {
     for (int i = 0; i < 18; ++i) {
         const double x = dice.between(0.0, width);
         const double y = dice.between(0.0, height);
-        const double angle = dice.between(-0.9, 0.9) + (dice.unit() < 0.5 ? 0.0 : std::numbers::pi);
+        const double tilt = dice.between(-0.9, 0.9);
+        const double angle = tilt + (dice.unit() < 0.5 ? 0.0 : std::numbers::pi);
         const double length = dice.between(0.15, 0.45) * height;
         painter.setPen(
             QPen(Qt::black, dice.between(0.6, 1.4) * scale, Qt::SolidLine, Qt::RoundCap));
@@ -196,10 +199,14 @@ void distress(QImage& mask, Dice& dice, double scale) {
     }
 
     for (int i = 0; i < 5; ++i) {
-        QPainterPath crack(QPointF(dice.between(0.0, width), dice.between(0.0, height * 0.3)));
+        const double crackTop = dice.between(0.0, height * 0.3);
+        const double crackLeft = dice.between(0.0, width);
+        QPainterPath crack(QPointF(crackLeft, crackTop));
         QPointF point = crack.currentPosition();
         for (int segment = 0; segment < 7; ++segment) {
-            point += QPointF(dice.between(-1.5, 1.5) * scale, dice.between(1.0, 2.5) * scale);
+            const double down = dice.between(1.0, 2.5) * scale;
+            const double across = dice.between(-1.5, 1.5) * scale;
+            point += QPointF(across, down);
             crack.lineTo(point);
         }
         painter.setPen(QPen(Qt::black, 0.7 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -211,8 +218,10 @@ void distress(QImage& mask, Dice& dice, double scale) {
     for (int i = 0; i < 260; ++i) {
         const double radius =
             (dice.unit() < 0.9 ? dice.between(0.25, 0.6) : dice.between(0.8, 1.6)) * scale;
-        painter.drawEllipse(QPointF(dice.between(0.0, width), dice.between(0.0, height)), radius,
-                            radius * dice.between(0.6, 1.0));
+        const double squash = dice.between(0.6, 1.0);
+        const double centreY = dice.between(0.0, height);
+        const double centreX = dice.between(0.0, width);
+        painter.drawEllipse(QPointF(centreX, centreY), radius, radius * squash);
     }
 }
 
@@ -288,7 +297,9 @@ QImage iconDesign(int canvas) {
     wear.setRenderHint(QPainter::Antialiasing, false);
     wear.scale(magnify, magnify);
     for (int i = 0; i < 4; ++i) {
-        const QPointF from(dice.between(0.0, size), dice.between(0.0, size));
+        const double fromY = dice.between(0.0, size);
+        const double fromX = dice.between(0.0, size);
+        const QPointF from(fromX, fromY);
         const double angle = dice.between(-0.7, 0.7);
         const double length = dice.between(0.25, 0.5) * size;
         wear.setPen(QPen(Qt::black, dice.between(1.5, 2.5), Qt::SolidLine, Qt::RoundCap));
@@ -298,8 +309,10 @@ QImage iconDesign(int canvas) {
     wear.setBrush(Qt::black);
     for (int i = 0; i < 40; ++i) {
         const double radius = dice.between(1.0, 3.0);
-        wear.drawEllipse(QPointF(dice.between(0.0, size), dice.between(0.0, size)), radius,
-                         radius * dice.between(0.6, 1.0));
+        const double squash = dice.between(0.6, 1.0);
+        const double centreY = dice.between(0.0, size);
+        const double centreX = dice.between(0.0, size);
+        wear.drawEllipse(QPointF(centreX, centreY), radius, radius * squash);
     }
     return mask;
 }
