@@ -82,13 +82,14 @@ inline constexpr FormDescription form1{"Form1",      "Korvath - Tallyglyph", 705
 
 inline constexpr int timer1_interval_ms = 1;
 
-// The artwork, embedded as Qt resources, each drawn at several sizes so that Qt shows the one
-// that suits the screen's scale. The first file of each has the picture's size at 100 %.
-inline constexpr std::array<const char*, 2> banner_resources{":/assets/banner.png",
-                                                             ":/assets/banner@2x.png"};
-inline constexpr std::array<const char*, 7> icon_resources{
-    ":/assets/icon.png",    ":/assets/icon-16.png",  ":/assets/icon-24.png", ":/assets/icon-48.png",
-    ":/assets/icon-64.png", ":/assets/icon-128.png", ":/assets/icon-256.png"};
+// The artwork, embedded as Qt resources. On a scaled screen Qt draws the banner from the
+// banner@2x.png beside it. The window's icon comes in the sizes that menus and task bars show;
+// window managers scale the 128 px one for anything larger, so the 256 px icon is only
+// installed for the desktop's icon theme, and no screen pays for decoding it.
+inline constexpr const char* banner_resource = ":/assets/banner.png";
+inline constexpr std::array<const char*, 6> icon_resources{
+    ":/assets/icon.png",    ":/assets/icon-16.png", ":/assets/icon-24.png",
+    ":/assets/icon-48.png", ":/assets/icon-64.png", ":/assets/icon-128.png"};
 
 // Every item in creation order, which is also the stacking order: later items lie above
 // earlier ones, so each outline shape covers its label.

@@ -123,9 +123,7 @@ void Form1::build_item(const ItemDescription& item) {
     QWidget* widget = nullptr;
     switch (item.kind) {
     case ItemKind::picture_box:
-        widget = identified(
-            new PictureBox(this, artwork_icon(banner_resources), artwork_size(banner_resources)),
-            item);
+        widget = identified(new PictureBox(this, QString::fromLatin1(banner_resource)), item);
         set_colours(widget, item);
         break;
     case ItemKind::text_box: {

@@ -1,11 +1,12 @@
 #include "picture_box.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 namespace tallyglyph::window {
 
-PictureBox::PictureBox(QWidget* parent, QIcon picture, QSize size)
-    : QWidget(parent), picture_(std::move(picture)), size_(size) {
+PictureBox::PictureBox(QWidget* parent, const QString& picture_file)
+    : QWidget(parent), picture_(picture_file), size_(QImageReader(picture_file).size()) {
     setAutoFillBackground(true);
     // Like the platform's picture boxes, it takes focus in the tab order and on a click.
     setFocusPolicy(Qt::StrongFocus);

@@ -1,7 +1,7 @@
 #pragma once
-// A borderless picture box: its picture at the top-left corner, at the picture's own size in
-// logical pixels and drawn from the file that suits the screen's scale; its background colour
-// where the picture does not reach.
+// A borderless picture box: its picture at the top-left corner, at the picture file's size in
+// logical pixels, and on a scaled screen drawn from the file's @2x sibling where there is one;
+// its background colour where the picture does not reach.
 
 #include <QIcon>
 #include <QWidget>
@@ -11,7 +11,7 @@ namespace tallyglyph::window {
 class PictureBox final : public QWidget {
     Q_OBJECT
 public:
-    PictureBox(QWidget* parent, QIcon picture, QSize size);
+    PictureBox(QWidget* parent, const QString& picture_file);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -41,8 +41,7 @@ TEST_F(ScaledForm1Test, LayoutKeepsItsLogicalPixelsAndDrawsAtTwiceTheirNumber) {
 // Enlarged from the 1x banner, each 2x2 block would be one colour, or, smoothed, colours that
 // are not the banner's own.
 TEST_F(ScaledForm1Test, BannerHasDetailFinerThanTwoByTwoBlocks) {
-    const QList<QRgb> palette =
-        QImage(QString::fromLatin1(window::banner_resources[0])).colorTable();
+    const QList<QRgb> palette = QImage(QString::fromLatin1(window::banner_resource)).colorTable();
     ASSERT_FALSE(palette.isEmpty());
     const QPoint origin = item("Picture1")->pos() * scale;
     int lit_blocks = 0;
