@@ -43,7 +43,7 @@ enum class Align { left, centre };
 
 // How an item presents itself to assistive technology such as a screen reader.
 enum class Presents {
-    own_kind,    // as Qt presents its kind of widget: check boxes, the command line
+    own_kind,    // as a widget of its kind: the emote boxes, the command line
     push_button, // a label acting as a button, with a press action that clicks it
     image,       // a picture, named by its text alternative
     instruction, // static text that also describes the window
