@@ -1,6 +1,7 @@
-// Draws the committed artwork: banner.png, icon.png, icon-128.png and tallyglyph.ico.
-// Everything is rendered from vector shapes, the lettering included, into a supersampled mask
-// and then mapped onto a fixed palette, so a rerun anywhere gives the same pixels.
+// Draws the committed artwork: banner.png and banner@2x.png for scaled screens, the icon at
+// the desktop's sizes (icon.png is the 32 px one) and tallyglyph.ico. Everything is rendered
+// from vector shapes, the lettering included, into a supersampled mask and then mapped onto a
+// fixed palette, so a rerun anywhere gives the same pixels.
 
 #include "korvath_outline.h"
 
@@ -31,6 +32,8 @@ constexpr int kPaletteSize = 32;
 constexpr int kBrightestRed = 255;
 constexpr int kDarkestRed = 16;
 constexpr int kIconDesignSize = 256;
+// Sizes that do not divide the design are reduced from a canvas three times as large.
+constexpr int kIconLargeCanvas = kIconDesignSize * 3;
 constexpr int kIcoColours = 256;
 // 96 dpi; left at the default, Qt would take it from whichever screen happens to exist.
 constexpr int kDotsPerMeter = 3780;
@@ -215,41 +218,46 @@ void distress(QImage& mask, Dice& dice, double scale) {
         const double radius =
             (dice.unit() < 0.9 ? dice.between(0.25, 0.6) : dice.between(0.8, 1.6)) * scale;
         const double squash = dice.between(0.6, 1.0);
-        const double pitY = dice.between(0.0, height);
-        const double pitX = dice.between(0.0, width);
-        painter.drawEllipse(QPointF(pitX, pitY), radius, radius * squash);
+        const double centreY = dice.between(0.0, height);
+        const double centreX = dice.between(0.0, width);
+        painter.drawEllipse(QPointF(centreX, centreY), radius, radius * squash);
     }
 }
 
-QImage renderBanner() {
+// The same artwork at any whole multiple of its size: every shape and every random draw is
+// laid out on the 1x banner and only rasterised finer.
+QImage renderBanner(int scale) {
     const int factor = kBannerSupersample;
-    const QRectF textBox(5.0, 5.0, kBannerWidth - 10.0, kBannerHeight - 10.0);
-    QImage mask = blankMask(kBannerWidth * factor, kBannerHeight * factor);
+    const int width = kBannerWidth * scale;
+    const int height = kBannerHeight * scale;
+    const QRectF textBox(5.0 * scale, 5.0 * scale, (kBannerWidth - 10.0) * scale,
+                         (kBannerHeight - 10.0) * scale);
+    QImage mask = blankMask(width * factor, height * factor);
     {
         QPainter painter(&mask);
         painter.setRenderHint(QPainter::Antialiasing, false);
         const QRectF box(textBox.topLeft() * factor, textBox.size() * factor);
         // An outline pen on top of the fill makes the bold face heavier still.
-        const double weight = 0.8 * factor;
+        const double weight = 0.8 * factor * scale;
         const QRectF inner = box.adjusted(weight / 2, weight / 2, -weight / 2, -weight / 2);
         painter.setPen(QPen(Qt::white, weight, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::white);
         painter.drawPath(lettering(inner));
     }
     Dice dice(0x4B6F7276617468ULL);
-    distress(mask, dice, factor);
+    distress(mask, dice, factor * scale);
     const std::vector<double> coverage = downsample(mask, factor);
 
     const Blotches blotches(dice, kBannerWidth, kBannerHeight, 5.0);
-    QImage banner = indexedImage(kBannerWidth, kBannerHeight, redPalette());
-    for (int y = 0; y < kBannerHeight; ++y) {
+    QImage banner = indexedImage(width, height, redPalette());
+    for (int y = 0; y < height; ++y) {
         uchar* line = banner.scanLine(y);
         // Lit from above: bright along the top of the letters, fading towards the bottom.
         const double depth = std::clamp((y - textBox.top()) / textBox.height(), 0.0, 1.0);
         const double light = 1.3 - 0.75 * std::pow(depth, 1.3);
-        for (int x = 0; x < kBannerWidth; ++x) {
-            const double cover = coverage[std::size_t(y) * kBannerWidth + std::size_t(x)];
-            const double wear = 0.6 + 0.5 * blotches.at(x, y);
+        for (int x = 0; x < width; ++x) {
+            const double cover = coverage[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+            const double wear = 0.6 + 0.5 * blotches.at(double(x) / scale, double(y) / scale);
             const double grain = dice.between(0.82, 1.0);
             line[x] = paletteIndexFor(cover * std::min(1.0, light * wear) * grain);
         }
@@ -257,12 +265,15 @@ QImage renderBanner() {
     return banner;
 }
 
-// A heavy tick in a framed box, drawn once on a large canvas and reduced for each size.
-QImage iconDesign() {
+// A heavy tick in a framed box, laid out on the design size and drawn on a canvas of the
+// design size or a multiple of it, which is reduced for each icon size.
+QImage iconDesign(int canvas) {
     const double size = kIconDesignSize;
-    QImage mask = blankMask(kIconDesignSize, kIconDesignSize);
+    const double magnify = double(canvas) / kIconDesignSize;
+    QImage mask = blankMask(canvas, canvas);
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.scale(magnify, magnify);
 
     const double frame = size * 0.09;
     painter.setPen(QPen(Qt::white, frame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -283,6 +294,7 @@ QImage iconDesign() {
     Dice dice(0x7469636BULL);
     QPainter wear(&mask);
     wear.setRenderHint(QPainter::Antialiasing, false);
+    wear.scale(magnify, magnify);
     for (int i = 0; i < 4; ++i) {
         const double fromY = dice.between(0.0, size);
         const double fromX = dice.between(0.0, size);
@@ -297,9 +309,9 @@ QImage iconDesign() {
     for (int i = 0; i < 40; ++i) {
         const double radius = dice.between(1.0, 3.0);
         const double squash = dice.between(0.6, 1.0);
-        const double pitY = dice.between(0.0, size);
-        const double pitX = dice.between(0.0, size);
-        wear.drawEllipse(QPointF(pitX, pitY), radius, radius * squash);
+        const double centreY = dice.between(0.0, size);
+        const double centreX = dice.between(0.0, size);
+        wear.drawEllipse(QPointF(centreX, centreY), radius, radius * squash);
     }
     return mask;
 }
@@ -418,12 +430,18 @@ int main(int argc, char* argv[]) {
     }
 
     const QDir dir(outputDir);
-    const QImage design = iconDesign();
+    const QImage design = iconDesign(kIconDesignSize);
+    const QImage largeDesign = iconDesign(kIconLargeCanvas);
     const QImage icon = renderIcon(design, 32);
-    const bool written =
-        writePng(renderBanner(), dir.filePath(QStringLiteral("banner.png"))) &&
-        writePng(icon, dir.filePath(QStringLiteral("icon.png"))) &&
-        writePng(renderIcon(design, 128), dir.filePath(QStringLiteral("icon-128.png"))) &&
-        writeFile(icoFile(icon), dir.filePath(QStringLiteral("tallyglyph.ico")));
+    bool written = writePng(renderBanner(1), dir.filePath(QStringLiteral("banner.png"))) &&
+                   writePng(renderBanner(2), dir.filePath(QStringLiteral("banner@2x.png"))) &&
+                   writePng(icon, dir.filePath(QStringLiteral("icon.png"))) &&
+                   writeFile(icoFile(icon), dir.filePath(QStringLiteral("tallyglyph.ico")));
+    // The sizes the desktop's icon theme asks for, besides the 32 px one above.
+    for (const int size : {16, 24, 48, 64, 128, 256}) {
+        const QImage& source = kIconDesignSize % size == 0 ? design : largeDesign;
+        written = written && writePng(renderIcon(source, size),
+                                      dir.filePath(QStringLiteral("icon-%1.png").arg(size)));
+    }
     return written ? 0 : 1;
 }

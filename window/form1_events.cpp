@@ -1,11 +1,13 @@
 #include "form1_events.h"
 
+#include "artwork.h"
 #include "command_line_box.h"
 #include "core/bulk_selection.h"
 #include "core/command_line.h"
 #include "core/console_value.h"
 #include "core/selection_total.h"
 #include "first_frame_report.h"
+#include "form1_accessibility.h"
 #include "form1_layout.h"
 #include "form1_window.h"
 #include "program_arguments.h"
@@ -51,7 +53,8 @@ void configure_application(QApplication& app) {
     // One look on every desktop, so the layout and its pixels are the same everywhere.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(app.style()->standardPalette());
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(icon_resource)));
+    QApplication::setWindowIcon(artwork_icon(icon_resources));
+    install_form1_accessibility();
     // MS Sans Serif is not on Linux; Liberation Sans has its metrics, so every caption fits.
     QFont::insertSubstitution(QString::fromUtf8(form1.font_family),
                               QStringLiteral("Liberation Sans"));

@@ -41,6 +41,15 @@ enum class FontStyle { standard, bold, large_bold }; // 8.25 pt, 8.25 pt bold, 9
 enum class ItemKind { picture_box, text_box, check_box, label, shape, line, timer };
 enum class Align { left, centre };
 
+// How an item presents itself to assistive technology such as a screen reader.
+enum class Presents {
+    own_kind,    // as a widget of its kind: the emote boxes, the command line
+    push_button, // a label acting as a button, with a press action that clicks it
+    image,       // a picture, named by its text alternative
+    instruction, // static text that also describes the window
+    nothing,     // stored texts and pure drawing: not part of what is presented
+};
+
 struct ItemDescription {
     ItemKind kind;
     std::string_view name;
@@ -52,6 +61,9 @@ struct ItemDescription {
     Align align = Align::left;
     int line_width = 0;       // pixels, for shapes and lines
     bool command_box = false; // Text1: flat, thin border, the line the user copies
+    Presents presents = Presents::own_kind;
+    std::string_view accessible_name = {}; // where the item's own text does not name it
+    std::string_view accessible_description = {};
 };
 
 struct FormDescription {
@@ -70,9 +82,14 @@ inline constexpr FormDescription form1{"Form1",      "Korvath - Tallyglyph", 705
 
 inline constexpr int timer1_interval_ms = 1;
 
-// The artwork, embedded as Qt resources.
+// The artwork, embedded as Qt resources. On a scaled screen Qt draws the banner from the
+// banner@2x.png beside it. The window's icon comes in the sizes that menus and task bars show;
+// window managers scale the 128 px one for anything larger, so the 256 px icon is only
+// installed for the desktop's icon theme, and no screen pays for decoding it.
 inline constexpr const char* banner_resource = ":/assets/banner.png";
-inline constexpr const char* icon_resource = ":/assets/icon.png";
+inline constexpr std::array<const char*, 6> icon_resources{
+    ":/assets/icon.png",    ":/assets/icon-16.png", ":/assets/icon-24.png",
+    ":/assets/icon-48.png", ":/assets/icon-64.png", ":/assets/icon-128.png"};
 
 // Every item in creation order, which is also the stacking order: later items lie above
 // earlier ones, so each outline shape covers its label.

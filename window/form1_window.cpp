@@ -1,5 +1,6 @@
 #include "form1_window.h"
 
+#include "artwork.h"
 #include "command_line_box.h"
 #include "drawn_items.h"
 #include "emote_check_box.h"
@@ -72,6 +73,23 @@ Qt::Alignment alignment_of(const ItemDescription& item) {
                                        : Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// Names a new widget after its item and gives it what assistive technology reads of it. This
+// comes first: the first change a widget announces makes Qt settle for good how to present it,
+// and that goes by the item's name. An item that is not presented gets a fixed accessible name
+// all the same, so a stored text's label does not announce each change of its text: one Reset
+// changes the total 22 times.
+template <typename Widget>
+Widget* identified(Widget* widget, const ItemDescription& item) {
+    widget->setObjectName(QString::fromUtf8(item.name));
+    if (!item.accessible_name.empty())
+        widget->setAccessibleName(QString::fromUtf8(item.accessible_name));
+    else if (item.presents == Presents::nothing)
+        widget->setAccessibleName(QString::fromUtf8(item.name));
+    if (!item.accessible_description.empty())
+        widget->setAccessibleDescription(QString::fromUtf8(item.accessible_description));
+    return widget;
+}
+
 } // namespace
 
 Form1::Form1() {
@@ -81,7 +99,7 @@ Form1::Form1() {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(to_pixels(form1.client_width), to_pixels(form1.client_height));
-    setWindowIcon(QIcon(QString::fromLatin1(icon_resource)));
+    setWindowIcon(artwork_icon(icon_resources));
     setFont(font_for(FontStyle::standard));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour_of(form1.background));
@@ -101,16 +119,16 @@ Form1::Form1() {
 }
 
 void Form1::build_item(const ItemDescription& item) {
-    const QString name = QString::fromUtf8(item.name);
     const std::string key(item.name);
     QWidget* widget = nullptr;
     switch (item.kind) {
     case ItemKind::picture_box:
-        widget = new PictureBox(this, QPixmap(QString::fromLatin1(banner_resource)));
+        widget = identified(new PictureBox(this, QString::fromLatin1(banner_resource)), item);
         set_colours(widget, item);
         break;
     case ItemKind::text_box: {
-        QLineEdit* edit = item.command_box ? new CommandLineBox(this) : new QLineEdit(this);
+        QLineEdit* edit =
+            identified(item.command_box ? new CommandLineBox(this) : new QLineEdit(this), item);
         if (!item.command_box) {
             // The instruction line only informs: no focus, no edits, no border.
             edit->setReadOnly(true);
@@ -125,14 +143,15 @@ void Form1::build_item(const ItemDescription& item) {
         break;
     }
     case ItemKind::check_box: {
-        auto* box = new EmoteCheckBox(text_of(item), this);
+        auto* box = identified(new EmoteCheckBox(this), item);
+        box->setText(text_of(item));
         set_colours(box, item);
         items_.add(key, box);
         widget = box;
         break;
     }
     case ItemKind::label: {
-        auto* label = new ItemLabel(this);
+        auto* label = identified(new ItemLabel(this), item);
         label->setText(text_of(item));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(alignment_of(item));
@@ -142,27 +161,28 @@ void Form1::build_item(const ItemDescription& item) {
         break;
     }
     case ItemKind::shape:
-        widget = new OutlineShape(this, colour_of(item.foreground), item.line_width);
+        widget =
+            identified(new OutlineShape(this, colour_of(item.foreground), item.line_width), item);
         break;
     case ItemKind::line: {
         // Centred on the line, as wide as the line's pen.
         const int half = item.line_width / 2;
-        widget = new StraightLine(this, colour_of(item.foreground));
-        widget->setObjectName(name);
+        widget = identified(new StraightLine(this, colour_of(item.foreground)), item);
         widget->setGeometry(to_pixels(item.place.left), to_pixels(item.place.top) - half,
                             to_pixels(item.place.width), item.line_width);
         return;
     }
     case ItemKind::timer: {
         auto* timer = new QTimer(this);
-        timer->setObjectName(name);
+        timer->setObjectName(QString::fromUtf8(item.name));
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(timer1_interval_ms);
         items_.add(key, timer);
         return;
     }
     }
-    widget->setObjectName(name);
+    if (item.presents == Presents::instruction)
+        setAccessibleDescription(text_of(item)); // the instruction also describes the window
     widget->setGeometry(pixels(item.place));
     widget->setFont(font_for(item.font));
 }

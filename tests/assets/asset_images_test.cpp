@@ -16,9 +16,12 @@
 
 namespace {
 
-const QStringList kGeneratedFiles = {QStringLiteral("banner.png"), QStringLiteral("icon.png"),
-                                     QStringLiteral("icon-128.png"),
-                                     QStringLiteral("tallyglyph.ico")};
+const QStringList kGeneratedFiles = {
+    QStringLiteral("banner.png"),   QStringLiteral("banner@2x.png"),
+    QStringLiteral("icon.png"),     QStringLiteral("icon-16.png"),
+    QStringLiteral("icon-24.png"),  QStringLiteral("icon-48.png"),
+    QStringLiteral("icon-64.png"),  QStringLiteral("icon-128.png"),
+    QStringLiteral("icon-256.png"), QStringLiteral("tallyglyph.ico")};
 
 QString assetPath(const QString& name) {
     return QDir(QStringLiteral(TALLYGLYPH_ASSETS_DIR)).filePath(name);
@@ -157,6 +160,28 @@ TEST(BannerImage, LetteringSpansTheBanner) {
     EXPECT_LT(litPixels, area * 3 / 5);
 }
 
+// Each 2x2 block of the double-size banner, averaged, lights what the banner lights.
+TEST(BannerImage, DoubleSizeBannerIsTheSameArtworkAt448By96) {
+    const QImage banner = loadAsset(QStringLiteral("banner.png"));
+    const QImage doubled = loadAsset(QStringLiteral("banner@2x.png"));
+    ASSERT_EQ(doubled.size(), QSize(448, 96));
+    EXPECT_EQ(doubled.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(doubled.colorTable(), banner.colorTable());
+
+    int disagreements = 0;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 224; ++x) {
+            int sum = 0;
+            for (int dy = 0; dy < 2; ++dy) {
+                for (int dx = 0; dx < 2; ++dx)
+                    sum += qRed(doubled.pixel(x * 2 + dx, y * 2 + dy));
+            }
+            disagreements += (sum / 4 >= 96) != (qRed(banner.pixel(x, y)) >= 96);
+        }
+    }
+    EXPECT_LE(disagreements, 224 * 48 / 10);
+}
+
 TEST(IconImages, SmallIconIs32SquareWithAtMost256Colours) {
     const QImage icon = loadAsset(QStringLiteral("icon.png"));
     EXPECT_EQ(icon.size(), QSize(32, 32));
@@ -187,6 +212,26 @@ TEST(IconImages, LargeIconIs128SquareWithTheSameDesign) {
         }
     }
     EXPECT_LE(disagreements, 32 * 32 / 20);
+}
+
+// Every size the desktop asks for is the same mark: square, indexed, and lit about as much
+// as the 32 px icon.
+TEST(IconImages, EachDesktopSizeIsTheSameMark) {
+    const auto litShare = [](const QImage& icon) {
+        int lit = 0;
+        for (int y = 0; y < icon.height(); ++y) {
+            for (int x = 0; x < icon.width(); ++x)
+                lit += qRed(icon.pixel(x, y)) >= 96;
+        }
+        return double(lit) / (icon.width() * icon.height());
+    };
+    const double reference = litShare(loadAsset(QStringLiteral("icon.png")));
+    for (const int size : {16, 24, 48, 64, 128, 256}) {
+        const QImage icon = loadAsset(QStringLiteral("icon-%1.png").arg(size));
+        ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+        EXPECT_EQ(icon.format(), QImage::Format_Indexed8) << size;
+        EXPECT_NEAR(litShare(icon), reference, 0.1) << size;
+    }
 }
 
 TEST(IconImages, SmallIconIsAVisibleMark) {

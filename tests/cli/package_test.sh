@@ -69,7 +69,12 @@ usr/share/applications/$app_id.desktop
 usr/share/doc/tallyglyph/changelog.gz
 usr/share/doc/tallyglyph/copyright
 usr/share/icons/hicolor/128x128/apps/$app_id.png
+usr/share/icons/hicolor/16x16/apps/$app_id.png
+usr/share/icons/hicolor/24x24/apps/$app_id.png
+usr/share/icons/hicolor/256x256/apps/$app_id.png
 usr/share/icons/hicolor/32x32/apps/$app_id.png
+usr/share/icons/hicolor/48x48/apps/$app_id.png
+usr/share/icons/hicolor/64x64/apps/$app_id.png
 usr/share/man/man1/tallyglyph.1.gz
 usr/share/metainfo/$app_id.metainfo.xml"
 
@@ -83,6 +88,13 @@ dpkg -x "$window_deb" "$root"
 for program in tallyglyph tallyglyph-cli; do
     [ -x "$root/usr/bin/$program" ] || fail "$program is not executable"
     ! ldd "$root/usr/bin/$program" | grep -q "not found" || fail "$program lacks libraries"
+done
+assets=$(dirname "$0")/../../assets
+for size in 16 24 32 48 64 128 256; do
+    icon=$assets/icon-$size.png
+    [ "$size" = 32 ] && icon=$assets/icon.png
+    cmp -s "$root/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png" "$icon" ||
+        fail "the ${size}x$size icon is not $(basename "$icon")"
 done
 for package in tallyglyph tallyglyph-cli; do
     grep -q '^License: Expat' "$root/usr/share/doc/$package/copyright" ||
