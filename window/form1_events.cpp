@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
 #include <cstdio>
