@@ -1,9 +1,9 @@
 #include "form1_accessibility.h"
 
 #include "emote_check_box.h"
-#include "form1_layout.h"
 #include "form1_window.h"
 #include "item_label.h"
+#include "window/form1_layout.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -3,20 +3,19 @@
 #include "artwork.h"
 #include "command_line_box.h"
 #include "core/bulk_selection.h"
-#include "core/command_line.h"
-#include "core/console_value.h"
-#include "core/selection_total.h"
 #include "first_frame_report.h"
 #include "form1_accessibility.h"
-#include "form1_layout.h"
 #include "form1_window.h"
-#include "program_arguments.h"
-#include "program_help.h"
-#include "run_time_error_report.h"
+#include "qt_options.h"
 #include "runtime/run_time_error.h"
+#include "window/form1_handlers.h"
+#include "window/form1_layout.h"
+#include "window/program_start.h"
+#include "window/run_time_error_report.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
 #include <cstdio>
@@ -27,12 +26,18 @@
 
 namespace tallyglyph::window {
 
+namespace {
+
+void show_error_box(const std::string& text) {
+    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Tallyglyph"),
+                          QString::fromStdString(text));
+}
+
+} // namespace
+
 void bind_form1_events(Form1& form) {
     runtime::Items& items = form.items();
-    core::bind_toggle_handling(items);
-    items.label("Label1").on_click([&items] { core::reset_selection(items); });
-    items.label("Label6").on_click([&items] { core::select_all(items); });
-    items.timer("Timer1").on_tick([&items] { core::refresh_command_line(items); });
+    bind_form1_handlers(items);
 
     auto* line = form.findChild<CommandLineBox*>(QStringLiteral("Text1"));
     if (line == nullptr)
@@ -54,6 +59,7 @@ void configure_application(QApplication& app) {
     QApplication::setPalette(app.style()->standardPalette());
     QApplication::setWindowIcon(artwork_icon(icon_resources));
     install_form1_accessibility();
+    set_error_box(show_error_box);
     // MS Sans Serif is not on Linux; Liberation Sans has its metrics, so every caption fits.
     QFont::insertSubstitution(QString::fromUtf8(form1.font_family),
                               QStringLiteral("Liberation Sans"));
@@ -62,8 +68,7 @@ void configure_application(QApplication& app) {
 void open_form1(Form1& form, std::optional<std::uint32_t> value) {
     run_handler([&form, value] {
         bind_form1_events(form);
-        if (value)
-            core::select_value(form.items(), *value);
+        start_form1(form.items(), value);
         report_first_frame_if_asked(form);
         form.show();
         if (auto* first = form.findChild<QWidget*>(QStringLiteral("Check1")))
@@ -83,10 +88,8 @@ int run_form1(QApplication& app, std::optional<std::uint32_t> value,
 
 namespace {
 
-constexpr int exit_usage = 2;
-
-bool has_display(const ProgramArguments& program) {
-    if (program.platform_chosen)
+bool has_display(const ProgramStart& start) {
+    if (start.platform_chosen)
         return true;
     for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         const char* value = std::getenv(variable);
@@ -105,42 +108,35 @@ void report_failed_start(QtMsgType type, const QMessageLogContext&, const QStrin
     }
 }
 
-int report(std::string_view message, int status) {
-    std::fprintf(stderr, "tallyglyph: %.*s\n", static_cast<int>(message.size()), message.data());
-    return status;
-}
+constexpr FrontEndHelp qt_help{
+    .paste = "A value pasted or dropped into the line at the foot of the window (Ctrl+V,\n"
+             "Shift+Insert, the menu's Paste, a middle click) ticks its emotes the same way;\n"
+             "any other text there gives way to the line again at once.\n",
+    .options = "Qt's own options, such as -platform NAME or -style NAME, go to Qt.\n",
+    .mistakes = "A wrong option or a VALUE that cannot be read is reported on stderr as one\n"
+                "line, and no window opens.\n"};
 
-// A full disk or a closed pipe must not pass for success.
-int print(const std::string& text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
-        return report("cannot write the output", EXIT_FAILURE);
-    return EXIT_SUCCESS;
+// The answer without a window. A full disk or a closed pipe must not pass for success.
+int answer(const ProgramStart& start) {
+    std::fputs(start.mistake.c_str(), stderr);
+    const std::string& text = start.output;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        std::fputs("tallyglyph: cannot write the output\n", stderr);
+        return EXIT_FAILURE;
+    }
+    return start.exit_status;
 }
 
 } // namespace
 
 int run_tallyglyph(int argc, char* argv[], const AfterStart& after_start) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    ProgramArguments program;
-    std::optional<std::uint32_t> value;
-    try {
-        program = read_program_arguments(arguments);
-        // Read with the prefix and quote mark of the window's own stored description, so
-        // the line it shows reads back before the window exists.
-        if (program.request == Request::open_window && !program.value_words.empty())
-            value = core::read_console_value(program.value_words, form1_item("Label2").text,
-                                             form1_item("Label4").text);
-    } catch (const ArgumentError& error) {
-        return report(error.what(), exit_usage);
-    } catch (const core::ValueError& error) {
-        return report(error.what(), exit_usage);
-    }
-    if (program.request == Request::show_help)
-        return print(help_text());
-    if (program.request == Request::show_version)
-        return print(version_text());
+    const ProgramStart start = read_program_start(arguments, qt_options, qt_help);
+    if (!start.opens_window)
+        return answer(start);
 
-    if (!has_display(program)) {
+    if (!has_display(start)) {
         std::fprintf(stderr, "tallyglyph: no display found (neither DISPLAY nor WAYLAND_DISPLAY is "
                              "set); start it from a desktop session.\n");
         return EXIT_FAILURE;
@@ -149,7 +145,7 @@ int run_tallyglyph(int argc, char* argv[], const AfterStart& after_start) {
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     configure_application(app);
-    return run_form1(app, value, after_start);
+    return run_form1(app, start.value, after_start);
 }
 
 } // namespace tallyglyph::window

@@ -1,9 +1,8 @@
 #pragma once
-// What runs when: every box's Click runs its toggle handling, Label1's Click runs Reset,
-// Label6's Click runs ALL, each tick of Timer1 refreshes the console line, and a value pasted
-// or dropped into Text1 sets the boxes to it. Also the program's start (the command line
-// read, the window shown with the boxes set to a VALUE given, Check1 focused, Timer1
-// running) and its end, when the window closes.
+// The Qt window's events: the handlers every front end binds (window/form1_handlers.h), and a
+// value pasted or dropped into Text1 setting the boxes to it. Also the program's start (the
+// command line read, the window shown with the boxes set to a VALUE given, Check1 focused,
+// Timer1 running) and its end, when the window closes.
 
 #include "runtime/items.h"
 
@@ -16,8 +15,6 @@ class QApplication;
 namespace tallyglyph::window {
 
 class Form1;
-
-inline constexpr const char* application_version = "1.00";
 
 void bind_form1_events(Form1& form);
 

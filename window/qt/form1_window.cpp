@@ -4,9 +4,9 @@
 #include "command_line_box.h"
 #include "drawn_items.h"
 #include "emote_check_box.h"
-#include "form1_layout.h"
 #include "item_label.h"
 #include "picture_box.h"
+#include "window/form1_layout.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,8 +1,8 @@
 #include "qt_items.h"
 
 #include "item_label.h"
-#include "run_time_error_report.h"
 #include "runtime/run_time_error.h"
+#include "window/run_time_error_report.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -28,8 +28,7 @@ constexpr auto check_state_changed = &QCheckBox::stateChanged;
 QtCheckBox::QtCheckBox(std::string name, QCheckBox* box) : name_(std::move(name)), box_(box) {
     // The state notification fires for user clicks and for code alike, and only on a real
     // change: exactly when the box's Click is due.
-    changed_ =
-        QObject::connect(box_, check_state_changed, box_, [this] { run_handler(click_); });
+    changed_ = QObject::connect(box_, check_state_changed, box_, [this] { run_handler(click_); });
 }
 
 QtCheckBox::~QtCheckBox() {

@@ -4,8 +4,8 @@
 // message box is read out to stdout and dismissed as a user would.
 
 #include "core/selection_total.h"
-#include "window/form1_events.h"
-#include "window/form1_window.h"
+#include "window/qt/form1_events.h"
+#include "window/qt/form1_window.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -3,8 +3,8 @@
 // point, so they reach whatever lies there, as a user's click would.
 
 #include "core/emote_table.h"
-#include "window/form1_events.h"
-#include "window/form1_window.h"
+#include "window/qt/form1_events.h"
+#include "window/qt/form1_window.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // logical pixels, drawn with twice the detail.
 
 #include "form1_fixture.h"
-#include "window/form1_layout.h"
+#include "window/qt/artwork.h"
 
 #include <QImage>
 #include <algorithm>

@@ -1,6 +1,6 @@
 // One QApplication for all window tests, set up as the program sets itself up.
 
-#include "window/form1_events.h"
+#include "window/qt/form1_events.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 # mouse, select and copy the line, and read the clipboard back.
 set -u
 program=$1
-. "$(dirname "$0")/../../scripts/x11-session.sh"
+. "$(dirname "$0")/../../../scripts/x11-session.sh"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 start_xvfb || exit 1
 start_program "$program" || exit 1

@@ -5,7 +5,7 @@
 # value that cannot be read opens no window.
 set -u
 program=$1
-. "$(dirname "$0")/../../scripts/x11-session.sh"
+. "$(dirname "$0")/../../../scripts/x11-session.sh"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 start_xvfb || exit 1
 copy_timeout=20
