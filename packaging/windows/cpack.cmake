@@ -34,7 +34,7 @@ set(CPACK_NSIS_DEFINES "
   VIAddVersionKey /LANG=1033 ProductName Tallyglyph
   VIAddVersionKey /LANG=1033 ProductVersion ${TALLYGLYPH_VERSION}
   VIAddVersionKey /LANG=1033 FileVersion ${TALLYGLYPH_VERSION}
-  VIAddVersionKey /LANG=1033 FileDescription \"Tallyglyph ${TALLYGLYPH_VERSION} setup\"
+  VIAddVersionKey /LANG=1033 FileDescription \"Tallyglyph ${TALLYGLYPH_VERSION} setup and removal\"
   VIAddVersionKey /LANG=1033 CompanyName \"${CPACK_PACKAGE_VENDOR}\"
   VIAddVersionKey /LANG=1033 LegalCopyright \"MIT licence, ${CPACK_PACKAGE_VENDOR}\"")
 # Apps & features shows the size it is told, in KiB.
