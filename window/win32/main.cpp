@@ -1,0 +1,5 @@
+#include "form1_events.h"
+
+int main() {
+    return tallyglyph::window::run_tallyglyph();
+}
