@@ -5,6 +5,9 @@
 
 #include <oleacc.h>
 
+// Interface identifiers by __uuidof: oleacc.dll exports IID_IAccessible as data, and a plain
+// reference to that name links to its import stub instead of the identifier.
+
 namespace tallyglyph::window {
 namespace {
 
@@ -42,7 +45,7 @@ public:
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+        if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -192,11 +195,11 @@ private:
 
 LRESULT present_control(ItemControl& control, WPARAM wparam) {
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(control.window, OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(CreateStdAccessibleObject(control.window, OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void**>(&standard))))
         return 0;
     IAccessible* presented = new ItemAccessible(control, standard);
-    const LRESULT result = LresultFromObject(IID_IAccessible, wparam, presented);
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wparam, presented);
     presented->Release();
     return result;
 }

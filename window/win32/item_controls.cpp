@@ -98,6 +98,14 @@ LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
         case WM_PASTE:
             paste_into_line(control, wparam, lparam);
             return 0;
+        case WM_KEYDOWN:
+            // Shift+Insert pastes by WM_PASTE too, as Ctrl+V and the menu's Paste do; some
+            // edit controls would paste without it.
+            if (wparam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
+                SendMessageW(window, WM_PASTE, 0, 0);
+                return 0;
+            }
+            break;
         case WM_LBUTTONDOWN:
             control.pressed = true;
             control.press = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
