@@ -14,13 +14,10 @@ void check(BOOL result, const char* what) {
 }
 
 std::wstring wide(const std::string& text) {
-    if (text.empty())
-        return {};
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
-                        size);
+    std::wstring result(text.size(), L'\0'); // never more UTF-16 units than UTF-8 bytes
+    result.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                            static_cast<int>(result.size()))));
     return result;
 }
 
@@ -30,39 +27,13 @@ std::wstring quoted(const std::wstring& word) {
     std::wstring result = L"\"";
     std::size_t backslashes = 0;
     for (const wchar_t c : word) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        result.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        if (c == L'"')
+            result.append(backslashes + 1, L'\\');
+        backslashes = c == L'\\' ? backslashes + 1 : 0;
         result += c;
-        backslashes = 0;
     }
-    result.append(2 * backslashes, L'\\');
-    return result + L"\"";
+    return result.append(backslashes, L'\\') + L"\"";
 }
-
-// A pipe whose writing end the child inherits.
-struct Pipe {
-    HANDLE read = nullptr;
-    HANDLE write = nullptr;
-    Pipe() {
-        SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-        check(CreatePipe(&read, &write, &inherited, 0), "CreatePipe");
-        check(SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0), "SetHandleInformation");
-    }
-    Pipe(const Pipe&) = delete;
-    Pipe& operator=(const Pipe&) = delete;
-    ~Pipe() {
-        close(read);
-        close(write);
-    }
-    static void close(HANDLE& handle) {
-        if (handle != nullptr)
-            CloseHandle(handle);
-        handle = nullptr;
-    }
-};
 
 std::string read_all(HANDLE pipe) {
     std::string text;
@@ -71,6 +42,7 @@ std::string read_all(HANDLE pipe) {
     while (ReadFile(pipe, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) &&
            got > 0)
         text.append(buffer.data(), got);
+    CloseHandle(pipe);
     return text;
 }
 
@@ -82,30 +54,37 @@ CliRun run_cli(const std::vector<std::string>& arguments, Stdout stdout_to) {
     for (const std::string& argument : arguments)
         command_line += L" " + quoted(wide(argument));
 
-    Pipe out;
-    Pipe err;
+    // The child inherits the writing ends only.
+    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    std::array<HANDLE, 2> out{};
+    std::array<HANDLE, 2> err{};
+    check(CreatePipe(&out[0], &out[1], &inherited, 0), "CreatePipe");
+    check(CreatePipe(&err[0], &err[1], &inherited, 0), "CreatePipe");
+    SetHandleInformation(out[0], HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(err[0], HANDLE_FLAG_INHERIT, 0);
     if (stdout_to == Stdout::unwritable)
-        Pipe::close(out.read); // every write to the other end now fails
+        CloseHandle(out[0]); // every write to the other end now fails
+
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = out.write;
-    startup.hStdError = err.write;
+    startup.hStdOutput = out[1];
+    startup.hStdError = err[1];
     PROCESS_INFORMATION process{};
-    check(CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                         nullptr, &startup, &process),
-          "CreateProcessW");
+    const BOOL started = CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr,
+                                        TRUE, 0, nullptr, nullptr, &startup, &process);
+    CloseHandle(out[1]);
+    CloseHandle(err[1]);
+    check(started, "CreateProcessW");
     CloseHandle(process.hThread);
-    Pipe::close(out.write);
-    Pipe::close(err.write);
 
     // Anonymous pipes cannot be waited on together, so stderr is read beside stdout; a full
     // pipe then never stalls the child.
     CliRun run;
-    std::thread err_reader([&] { run.err = read_all(err.read); });
-    if (out.read != nullptr)
-        run.out = read_all(out.read);
+    std::thread err_reader([&] { run.err = read_all(err[0]); });
+    if (stdout_to == Stdout::captured)
+        run.out = read_all(out[0]);
     err_reader.join();
 
     DWORD exit_code = 0;
