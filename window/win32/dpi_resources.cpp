@@ -9,13 +9,14 @@ namespace {
 // outline twin with the same metrics, sharp at every scale.
 constexpr wchar_t scalable_sans_serif[] = L"Microsoft Sans Serif";
 
+// Smoothed as the user has set Windows to smooth the text of its own dialogs.
 HFONT create_font(FontStyle style, int dpi) {
     const double points =
         style == FontStyle::large_bold ? form1.large_font_points : form1.font_points;
     const int height = -static_cast<int>(points * dpi / 72.0 + 0.5);
     return CreateFontW(height, 0, 0, 0, style == FontStyle::standard ? FW_NORMAL : FW_BOLD, FALSE,
                        FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, scalable_sans_serif);
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, scalable_sans_serif);
 }
 
 } // namespace

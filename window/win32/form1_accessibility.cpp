@@ -11,12 +11,47 @@
 namespace tallyglyph::window {
 namespace {
 
+template <typename Function>
+Function* system_function(const wchar_t* library, const char* name) {
+    const HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(found));
+}
+
+bool initialise_com() {
+    auto* initialise = system_function<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    return initialise != nullptr && SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED));
+}
+
+// Windows' accessibility libraries, loaded the first time assistive technology asks, with COM
+// set up on the window's thread then, so a start without a screen reader pays for none of it.
+struct AccessibilityLibraries {
+    decltype(CreateStdAccessibleObject)* create_standard_object =
+        system_function<decltype(CreateStdAccessibleObject)>(L"oleacc.dll",
+                                                             "CreateStdAccessibleObject");
+    decltype(LresultFromObject)* result_from_object =
+        system_function<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    decltype(SysAllocStringLen)* allocate_string =
+        system_function<decltype(SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+    bool com = initialise_com();
+
+    bool loaded() const {
+        return com && create_standard_object != nullptr && result_from_object != nullptr &&
+               allocate_string != nullptr;
+    }
+};
+
+const AccessibilityLibraries& libraries() {
+    static const AccessibilityLibraries loaded;
+    return loaded;
+}
+
 bool is_self(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
 HRESULT text_answer(const std::wstring& text, BSTR* answer) {
-    *answer = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *answer = libraries().allocate_string(text.data(), static_cast<UINT>(text.size()));
     return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -194,12 +229,15 @@ private:
 } // namespace
 
 LRESULT present_control(ItemControl& control, WPARAM wparam) {
+    if (!libraries().loaded())
+        return 0;
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(control.window, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&standard))))
+    if (FAILED(libraries().create_standard_object(control.window, OBJID_CLIENT,
+                                                  __uuidof(IAccessible),
+                                                  reinterpret_cast<void**>(&standard))))
         return 0;
     IAccessible* presented = new ItemAccessible(control, standard);
-    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wparam, presented);
+    const LRESULT result = libraries().result_from_object(__uuidof(IAccessible), wparam, presented);
     presented->Release();
     return result;
 }

@@ -2,14 +2,13 @@
 
 #include "console_answer.h"
 #include "form1_window.h"
+#include "message_loop.h"
 #include "wide_text.h"
 #include "window/form1_handlers.h"
 #include "window/program_start.h"
 #include "window/run_time_error_report.h"
 
 #include <memory>
-#include <objbase.h>
-#include <shellapi.h>
 #include <string>
 #include <vector>
 
@@ -29,18 +28,6 @@ void show_error_box(const std::string& text) {
     MessageBoxW(GetActiveWindow(), utf16(text).c_str(), L"Tallyglyph", MB_OK | MB_ICONERROR);
 }
 
-// The words after the program's name, from the UTF-16 command line, which holds every
-// character the user typed.
-std::vector<std::string> command_line_words() {
-    int count = 0;
-    const std::unique_ptr<LPWSTR, decltype(&LocalFree)> words(
-        CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
-    std::vector<std::string> result;
-    for (int i = 1; words && i < count; ++i)
-        result.push_back(utf8(words.get()[i]));
-    return result;
-}
-
 } // namespace
 
 void open_form1(Form1& form, std::optional<std::uint32_t> value) {
@@ -53,29 +40,18 @@ void open_form1(Form1& form, std::optional<std::uint32_t> value) {
     });
 }
 
-int run_messages(Form1& form) {
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!form.navigate(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return static_cast<int>(message.wParam);
-}
-
-int run_tallyglyph() {
-    const std::vector<std::string> words = command_line_words();
+int run_tallyglyph(int argc, wchar_t* argv[]) {
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i)
+        words.push_back(utf8(argv[i]));
     const std::vector<std::string_view> arguments(words.begin(), words.end());
     const ProgramStart start = read_program_start(arguments, {}, win32_help);
     if (!start.opens_window)
         return answer_without_window(start);
 
-    // Assistive technology reaches the controls' objects through COM.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     Form1 form;
     open_form1(form, start.value);
-    return run_messages(form);
+    return run_message_loop([&form](MSG& message) { return form.navigate(message); });
 }
 
 } // namespace tallyglyph::window

@@ -14,10 +14,8 @@ class Form1;
 // starts Timer1, so the first tick already shows the line for VALUE.
 void open_form1(Form1& form, std::optional<std::uint32_t> value = {});
 
-// Runs the messages of the thread until the window closes; gives the exit status.
-int run_messages(Form1& form);
-
-// The whole program, from the command line Windows gave it.
-int run_tallyglyph();
+// The whole program, from its command line in UTF-16, which holds every character the user
+// typed.
+int run_tallyglyph(int argc, wchar_t* argv[]);
 
 } // namespace tallyglyph::window

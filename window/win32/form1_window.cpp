@@ -5,7 +5,6 @@
 #include "wide_text.h"
 
 #include <algorithm>
-#include <commctrl.h>
 #include <utility>
 
 namespace tallyglyph::window {
@@ -14,7 +13,8 @@ namespace {
 constexpr wchar_t window_class[] = L"Tallyglyph.Form1";
 // A fixed single border with the close box and the system menu; it can be minimised, but not
 // resized or maximised.
-constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD window_style =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int first_control_id = 100;
 constexpr UINT_PTR first_timer_id = 1;
 
@@ -55,11 +55,17 @@ std::vector<const ItemDescription*> creation_order() {
 
 Form1::Form1() {
     register_window_class();
+    // Made at its size for the main screen's scale, and sized anew if it opens on another.
+    const SIZE size = outer_size(static_cast<int>(GetDpiForSystem()));
     window_ = CreateWindowExW(0, window_class, utf16(form1.caption).c_str(), window_style,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+                              CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(window_proc));
+    use_scale(static_cast<int>(GetDpiForWindow(window_)));
+    if (const SIZE scaled = outer_size(scale_->dpi()); scaled.cx != size.cx || scaled.cy != size.cy)
+        SetWindowPos(window_, nullptr, 0, 0, scaled.cx, scaled.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     int id = first_control_id;
     UINT_PTR timer_id = first_timer_id;
@@ -76,7 +82,7 @@ Form1::Form1() {
             continue;
         }
         auto& control = *controls_.emplace_back(new ItemControl{*item, items_});
-        create_control(window_, id++, control);
+        create_control(window_, id++, control, *scale_);
         if (item->kind == ItemKind::check_box)
             items_.add(std::make_unique<Win32CheckBox>(name, control.window), name, control.window);
         else if (item->kind == ItemKind::label)
@@ -85,10 +91,6 @@ Form1::Form1() {
         else if (item->command_box)
             items_.add(std::make_unique<Win32TextBox>(name, control.window), name, control.window);
     }
-    scale_to(static_cast<int>(GetDpiForWindow(window_)));
-    const SIZE size = outer_size(scale_->dpi());
-    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Form1::~Form1() {
@@ -114,11 +116,14 @@ const ItemControl* Form1::control_of(HWND window) const {
 void Form1::show(int show_command) {
     ShowWindow(window_, show_command);
     SetFocus(control(form1_tab_order().front()));
-    UpdateWindow(window_);
+    // Every control painted before any input is read, so the first frame is whole.
+    RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 bool Form1::navigate(MSG& message) {
-    return IsDialogMessageW(window_, &message) != FALSE;
+    // Only keys navigate; the timer's ticks and the mouse go straight to their windows.
+    return message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST &&
+           IsDialogMessageW(window_, &message) != FALSE;
 }
 
 SIZE Form1::outer_size(int dpi) const {
@@ -127,11 +132,9 @@ SIZE Form1::outer_size(int dpi) const {
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// Lays every control out, with fonts, banner and icons drawn for DPI.
-void Form1::scale_to(int dpi) {
+// The fonts, banner and icons drawn for DPI.
+void Form1::use_scale(int dpi) {
     scale_ = std::make_unique<DpiResources>(dpi);
-    for (const auto& control : controls_)
-        lay_out_control(*control, *scale_);
     const int metrics[] = {SM_CXSMICON, SM_CXICON};
     for (int which : {ICON_SMALL, ICON_BIG}) {
         HICON icon = load_icon(metrics[which], dpi);
@@ -139,7 +142,6 @@ void Form1::scale_to(int dpi) {
                      reinterpret_cast<LPARAM>(icon));
         DestroyIcon(std::exchange(icons_[which], icon));
     }
-    InvalidateRect(window_, nullptr, TRUE);
 }
 
 LRESULT CALLBACK Form1::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -188,7 +190,10 @@ LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED: {
         // Laid out anew for the new scale, at the place Windows suggests, so nothing is
         // stretched.
-        scale_to(HIWORD(wparam));
+        use_scale(HIWORD(wparam));
+        for (const auto& control : controls_)
+            lay_out_control(*control, *scale_);
+        InvalidateRect(window_, nullptr, TRUE);
         const auto& suggested = *reinterpret_cast<const RECT*>(lparam);
         const SIZE size = outer_size(scale_->dpi());
         SetWindowPos(window_, nullptr, suggested.left, suggested.top, size.cx, size.cy,

@@ -39,7 +39,7 @@ private:
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     const ItemControl* control_of(HWND window) const;
     SIZE outer_size(int dpi) const;
-    void scale_to(int dpi);
+    void use_scale(int dpi);
 
     HWND window_ = nullptr;
     std::unique_ptr<DpiResources> scale_;

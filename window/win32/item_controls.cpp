@@ -5,9 +5,7 @@
 #include "wide_text.h"
 #include "window/run_time_error_report.h"
 
-#include <commctrl.h>
 #include <cstdlib>
-#include <uxtheme.h>
 #include <windowsx.h>
 
 namespace tallyglyph::window {
@@ -71,7 +69,7 @@ bool label_button_message(ItemControl& control, UINT message, LPARAM lparam) {
 void paste_into_line(ItemControl& control, WPARAM wparam, LPARAM lparam) {
     DWORD from = 0;
     SendMessageW(control.window, EM_GETSEL, reinterpret_cast<WPARAM>(&from), 0);
-    DefSubclassProc(control.window, WM_PASTE, wparam, lparam);
+    control.windows_own(WM_PASTE, wparam, lparam);
     DWORD to = 0;
     SendMessageW(control.window, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&to));
     if (to <= from)
@@ -81,14 +79,11 @@ void paste_into_line(ItemControl& control, WPARAM wparam, LPARAM lparam) {
     run_handler([&items, &pasted] { core::select_pasted_value(items, pasted); });
 }
 
-LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                              DWORD_PTR data) {
-    ItemControl& control = *reinterpret_cast<ItemControl*>(data);
+LRESULT control_message(ItemControl& control, UINT message, WPARAM wparam, LPARAM lparam) {
+    const HWND window = control.window;
     const ItemDescription& item = control.item;
     if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT)
         return present_control(control, wparam);
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, control_proc, 0);
     if (item.kind == ItemKind::label && label_button_message(control, message, lparam))
         return 0;
     if (item.kind == ItemKind::picture_box && message == WM_LBUTTONDOWN)
@@ -105,13 +100,22 @@ LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
                 SendMessageW(window, WM_PASTE, 0, 0);
                 return 0;
             }
+            // Ctrl+A selects the whole line, which the classic edit control leaves out.
+            if (wparam == 'A' && GetKeyState(VK_CONTROL) < 0) {
+                SendMessageW(window, EM_SETSEL, 0, -1);
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wparam == 1) // the character Ctrl+A would type
+                return 0;
             break;
         case WM_LBUTTONDOWN:
             control.pressed = true;
             control.press = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
             break;
         case WM_LBUTTONUP: {
-            const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+            const LRESULT result = control.windows_own(message, wparam, lparam);
             const bool plain_click =
                 control.pressed &&
                 std::abs(GET_X_LPARAM(lparam) - control.press.x) < GetSystemMetrics(SM_CXDRAG) &&
@@ -125,10 +129,19 @@ LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
             break;
         }
     }
-    return DefSubclassProc(window, message, wparam, lparam);
+    return control.windows_own(message, wparam, lparam);
+}
+
+LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* control = reinterpret_cast<ItemControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return control_message(*control, message, wparam, lparam);
 }
 
 } // namespace
+
+LRESULT ItemControl::windows_own(UINT message, WPARAM wparam, LPARAM lparam) const {
+    return CallWindowProcW(windows_procedure, window, message, wparam, lparam);
+}
 
 void notify_click(HWND control) {
     SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
@@ -141,24 +154,9 @@ bool is_control(const ItemDescription& item) {
            !(item.kind == ItemKind::label && item.presents == Presents::nothing);
 }
 
-void create_control(HWND form, int id, ItemControl& control) {
-    const ItemDescription& item = control.item;
-    const ControlKind kind = kind_of(item);
-    const std::wstring text =
-        utf16(item.accessible_name.empty() || item.command_box ? item.text : item.accessible_name);
-    control.window = CreateWindowExW(
-        0, kind.window_class, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, form,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (item.kind == ItemKind::check_box) {
-        // Themed check boxes draw their captions in the theme's colour, whatever the window
-        // asks for: black on black. Unthemed, they take the window's white.
-        SetWindowTheme(control.window, L" ", L" ");
-    }
-    SetWindowSubclass(control.window, control_proc, 0, reinterpret_cast<DWORD_PTR>(&control));
-}
+namespace {
 
-void lay_out_control(const ItemControl& control, const DpiResources& scale) {
-    const ItemDescription& item = control.item;
+RECT control_rect(const ItemDescription& item, const DpiResources& scale) {
     RECT rect = scale.rect(item.place);
     if (item.command_box) {
         // Inside the border the window draws, as tall as one line of text and centred on it.
@@ -167,9 +165,36 @@ void lay_out_control(const ItemControl& control, const DpiResources& scale) {
         rect.top += (rect.bottom - rect.top - height) / 2;
         rect.bottom = rect.top + height;
     }
+    return rect;
+}
+
+} // namespace
+
+void create_control(HWND form, int id, ItemControl& control, const DpiResources& scale) {
+    const ItemDescription& item = control.item;
+    const ControlKind kind = kind_of(item);
+    const std::wstring text =
+        utf16(item.accessible_name.empty() || item.command_box ? item.text : item.accessible_name);
+    const RECT rect = control_rect(item, scale);
+    control.window = CreateWindowExW(
+        0, kind.window_class, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style, rect.left, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top, form,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(scale.font(item.font)),
+                 FALSE);
+    // The control's own behaviour first goes through control_proc, which keeps Windows' for
+    // everything else; the control lives as long as the window that owns it.
+    SetWindowLongPtrW(control.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
+    control.windows_procedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control_proc)));
+}
+
+void lay_out_control(const ItemControl& control, const DpiResources& scale) {
+    const RECT rect = control_rect(control.item, scale);
     SetWindowPos(control.window, nullptr, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(scale.font(item.font)), TRUE);
+    SendMessageW(control.window, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(scale.font(control.item.font)), TRUE);
 }
 
 } // namespace tallyglyph::window
