@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTimer>
-#include <algorithm>
 
 namespace tallyglyph::window {
 namespace {
@@ -114,45 +113,19 @@ void QtTimer::set_enabled(bool enabled) {
 }
 
 void QtItems::add(std::string name, QCheckBox* box) {
-    check_boxes_.push_back({name, std::make_unique<QtCheckBox>(name, box)});
+    check_boxes_.add(name, std::make_unique<QtCheckBox>(name, box));
 }
 
 void QtItems::add(std::string name, ItemLabel* label) {
-    labels_.push_back({name, std::make_unique<QtLabel>(name, label)});
+    labels_.add(name, std::make_unique<QtLabel>(name, label));
 }
 
 void QtItems::add(std::string name, QLineEdit* edit) {
-    text_boxes_.push_back({name, std::make_unique<QtTextBox>(name, edit)});
+    text_boxes_.add(name, std::make_unique<QtTextBox>(name, edit));
 }
 
 void QtItems::add(std::string name, QTimer* timer) {
-    timers_.push_back({name, std::make_unique<QtTimer>(name, timer)});
-}
-
-template <typename Item>
-Item& QtItems::find(const std::vector<Named<Item>>& items, std::string_view name,
-                    std::string_view property) {
-    const auto found = std::find_if(items.begin(), items.end(),
-                                    [name](const Named<Item>& item) { return item.name == name; });
-    if (found == items.end())
-        runtime::raise_property_call_failed(name, property, "no such item");
-    return *found->item;
-}
-
-runtime::CheckBox& QtItems::check_box(std::string_view name) {
-    return find(check_boxes_, name, "Value");
-}
-
-runtime::Label& QtItems::label(std::string_view name) {
-    return find(labels_, name, "Caption");
-}
-
-runtime::TextBox& QtItems::text_box(std::string_view name) {
-    return find(text_boxes_, name, "Text");
-}
-
-runtime::Timer& QtItems::timer(std::string_view name) {
-    return find(timers_, name, "Enabled");
+    timers_.add(name, std::make_unique<QtTimer>(name, timer));
 }
 
 } // namespace tallyglyph::window

@@ -5,6 +5,7 @@
 // through run_handler.
 
 #include "runtime/items.h"
+#include "runtime/named_items.h"
 
 #include <QMetaObject>
 #include <memory>
@@ -87,32 +88,12 @@ private:
     QMetaObject::Connection timeout_;
 };
 
-class QtItems final : public runtime::Items {
+class QtItems final : public runtime::ItemsByName<QtCheckBox, QtLabel, QtTextBox, QtTimer> {
 public:
     void add(std::string name, QCheckBox* box);
     void add(std::string name, ItemLabel* label);
     void add(std::string name, QLineEdit* edit);
     void add(std::string name, QTimer* timer);
-
-    runtime::CheckBox& check_box(std::string_view name) override;
-    runtime::Label& label(std::string_view name) override;
-    runtime::TextBox& text_box(std::string_view name) override;
-    runtime::Timer& timer(std::string_view name) override;
-
-private:
-    template <typename Item>
-    struct Named {
-        std::string name;
-        std::unique_ptr<Item> item;
-    };
-    template <typename Item>
-    static Item& find(const std::vector<Named<Item>>& items, std::string_view name,
-                      std::string_view property);
-
-    std::vector<Named<QtCheckBox>> check_boxes_;
-    std::vector<Named<QtLabel>> labels_;
-    std::vector<Named<QtTextBox>> text_boxes_;
-    std::vector<Named<QtTimer>> timers_;
 };
 
 } // namespace tallyglyph::window

@@ -72,8 +72,7 @@ Form1::Form1() {
     for (const ItemDescription* item : creation_order()) {
         const std::string name(item->name);
         if (item->kind == ItemKind::timer) {
-            items_.add_timer(
-                std::make_unique<Win32Timer>(name, window_, timer_id++, timer1_interval_ms), name);
+            items_.add_timer(name, window_, timer_id++, timer1_interval_ms);
             continue;
         }
         if (!is_control(*item)) {
@@ -84,12 +83,11 @@ Form1::Form1() {
         auto& control = *controls_.emplace_back(new ItemControl{*item, items_});
         create_control(window_, id++, control, *scale_);
         if (item->kind == ItemKind::check_box)
-            items_.add(std::make_unique<Win32CheckBox>(name, control.window), name, control.window);
+            items_.add(name, control.window);
         else if (item->kind == ItemKind::label)
-            items_.add(std::make_unique<Win32Label>(name, control.window, std::string(item->text)),
-                       name, control.window);
+            items_.add_label(name, control.window);
         else if (item->command_box)
-            items_.add(std::make_unique<Win32TextBox>(name, control.window), name, control.window);
+            items_.add_text_box(name, control.window);
     }
 }
 

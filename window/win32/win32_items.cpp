@@ -78,72 +78,52 @@ void Win32Timer::tick() const {
         run_handler(tick_);
 }
 
-void Win32Items::add(std::unique_ptr<Win32CheckBox> box, std::string name, HWND control) {
-    check_boxes_.push_back({std::move(name), std::move(box), control});
+void Win32Items::add(std::string name, HWND box) {
+    auto& item = check_boxes_.add(name, std::make_unique<Win32CheckBox>(name, box));
+    box_controls_.push_back({box, &item});
 }
 
-void Win32Items::add(std::unique_ptr<Win32Label> label, std::string name, HWND control) {
-    labels_.push_back({std::move(name), std::move(label), control});
+void Win32Items::add_label(std::string name, HWND label) {
+    auto shown = std::make_unique<Win32Label>(name, label, utf8(window_text(label)));
+    label_controls_.push_back({label, shown.get()});
+    labels_.add(std::move(name), std::move(shown));
 }
 
-void Win32Items::add(std::unique_ptr<Win32TextBox> text_box, std::string name, HWND control) {
-    text_boxes_.push_back({std::move(name), std::move(text_box), control});
+void Win32Items::add_text_box(std::string name, HWND edit) {
+    auto& item = text_boxes_.add(name, std::make_unique<Win32TextBox>(name, edit));
+    line_controls_.push_back({edit, &item});
 }
 
-void Win32Items::add_timer(std::unique_ptr<Win32Timer> timer, std::string name) {
-    timers_.push_back({std::move(name), std::move(timer)});
+void Win32Items::add_timer(std::string name, HWND owner, UINT_PTR id, int interval) {
+    timer_list_.push_back(
+        &timers_.add(name, std::make_unique<Win32Timer>(name, owner, id, interval)));
 }
 
 void Win32Items::add_stored_text(std::string name, std::string caption) {
-    auto cell = std::make_unique<runtime::LabelCell>(name, std::move(caption));
-    labels_.push_back({std::move(name), std::move(cell)});
-}
-
-template <typename Item>
-Item& Win32Items::find(const std::vector<Named<Item>>& items, std::string_view name,
-                       std::string_view property) {
-    const auto found = std::ranges::find(items, name, &Named<Item>::name);
-    if (found == items.end())
-        runtime::raise_property_call_failed(name, property, "no such item");
-    return *found->item;
-}
-
-runtime::CheckBox& Win32Items::check_box(std::string_view name) {
-    return find(check_boxes_, name, "Value");
-}
-
-runtime::Label& Win32Items::label(std::string_view name) {
-    return find(labels_, name, "Caption");
-}
-
-runtime::TextBox& Win32Items::text_box(std::string_view name) {
-    return find(text_boxes_, name, "Text");
-}
-
-runtime::Timer& Win32Items::timer(std::string_view name) {
-    return find(timers_, name, "Enabled");
+    labels_.add(name, std::make_unique<runtime::LabelCell>(name, std::move(caption)));
 }
 
 void Win32Items::notify(HWND control, WORD code) {
-    const auto is = [control](const auto& named) {
-        return named.control == control;
+    const auto is = [control](const auto& shown) {
+        return shown.window == control;
     };
     if (code == BN_CLICKED) {
-        if (const auto box = std::ranges::find_if(check_boxes_, is); box != check_boxes_.end())
+        if (const auto box = std::ranges::find_if(box_controls_, is); box != box_controls_.end())
             run_handler([&box] { box->item->user_click(); });
-        // Only labels shown as windows have a control, and those are Win32Labels.
-        if (const auto label = std::ranges::find_if(labels_, is); label != labels_.end())
-            static_cast<const Win32Label&>(*label->item).click();
+        if (const auto label = std::ranges::find_if(label_controls_, is);
+            label != label_controls_.end())
+            label->item->click();
     } else if (code == EN_CHANGE) {
-        if (const auto box = std::ranges::find_if(text_boxes_, is); box != text_boxes_.end())
-            box->item->edited();
+        if (const auto line = std::ranges::find_if(line_controls_, is);
+            line != line_controls_.end())
+            line->item->edited();
     }
 }
 
 void Win32Items::tick(UINT_PTR id) {
-    for (const Named<Win32Timer>& timer : timers_)
-        if (timer.item->id() == id)
-            timer.item->tick();
+    for (const Win32Timer* timer : timer_list_)
+        if (timer->id() == id)
+            timer->tick();
 }
 
 } // namespace tallyglyph::window

@@ -6,6 +6,7 @@
 
 #include "runtime/headless_items.h"
 #include "runtime/items.h"
+#include "runtime/named_items.h"
 
 #include <memory>
 #include <string>
@@ -88,18 +89,14 @@ private:
     runtime::EventHandler tick_;
 };
 
-class Win32Items final : public runtime::Items {
+class Win32Items final
+    : public runtime::ItemsByName<Win32CheckBox, runtime::Label, Win32TextBox, Win32Timer> {
 public:
-    void add(std::unique_ptr<Win32CheckBox> box, std::string name, HWND control);
-    void add(std::unique_ptr<Win32Label> label, std::string name, HWND control);
-    void add(std::unique_ptr<Win32TextBox> text_box, std::string name, HWND control);
-    void add_timer(std::unique_ptr<Win32Timer> timer, std::string name);
+    void add(std::string name, HWND box);           // a check box
+    void add_label(std::string name, HWND label);   // a label shown as a button
+    void add_text_box(std::string name, HWND edit); // the line
+    void add_timer(std::string name, HWND owner, UINT_PTR id, int interval);
     void add_stored_text(std::string name, std::string caption);
-
-    runtime::CheckBox& check_box(std::string_view name) override;
-    runtime::Label& label(std::string_view name) override;
-    runtime::TextBox& text_box(std::string_view name) override;
-    runtime::Timer& timer(std::string_view name) override;
 
     // A control's notification (WM_COMMAND): a click on a box or a label, an edit of the line.
     void notify(HWND control, WORD code);
@@ -108,19 +105,16 @@ public:
 
 private:
     template <typename Item>
-    struct Named {
-        std::string name;
-        std::unique_ptr<Item> item;
-        HWND control = nullptr;
+    struct Control {
+        HWND window;
+        Item* item;
     };
-    template <typename Item>
-    static Item& find(const std::vector<Named<Item>>& items, std::string_view name,
-                      std::string_view property);
 
-    std::vector<Named<Win32CheckBox>> check_boxes_;
-    std::vector<Named<runtime::Label>> labels_;
-    std::vector<Named<Win32TextBox>> text_boxes_;
-    std::vector<Named<Win32Timer>> timers_;
+    // What Windows' notifications reach: the items shown as controls, and the timers.
+    std::vector<Control<Win32CheckBox>> box_controls_;
+    std::vector<Control<Win32Label>> label_controls_;
+    std::vector<Control<Win32TextBox>> line_controls_;
+    std::vector<Win32Timer*> timer_list_;
 };
 
 } // namespace tallyglyph::window
