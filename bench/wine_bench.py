@@ -7,6 +7,7 @@ the installer ships them ($STRIP, x86_64-w64-mingw32-strip unless set).
 - peak working set, as the program reports it at that moment, median of the runs;
 - idle CPU over a span with no input: the scheduler's CPU time of every thread of the program
   and of the prefix's Wine server, which delivers every tick; median of the rounds.
+Each ratio is the median of the ratios of runs taken back to back.
 Run it under scripts/with-wine-x11.
 Usage: wine_bench.py BUILD_DIR [--quick] [--write FILE]"""
 
@@ -91,7 +92,9 @@ def table(rows):
     lines = ["| Measure under Wine | Tallyglyph | Bare Win32 window | Ratio | Budget | |",
              "|---|---|---|---|---|---|"]
     for name, unit, digits, budget, (ours, bare) in rows:
-        ratio = statistics.median(ours) / statistics.median(bare)
+        # Each run of the one beside the same run of the other, started back to back: the load
+        # of the rest of the machine moves such pairs less than it moves the medians apart.
+        ratio = statistics.median(o / b for o, b in zip(ours, bare))
         lines.append(f"| {name} | {statistics.median(ours):.{digits}f} {unit} "
                      f"| {statistics.median(bare):.{digits}f} {unit} | {ratio:.3f} "
                      f"| ≤ {budget:.2f}× | {'met' if ratio <= budget else '**missed**'} |")
@@ -100,10 +103,12 @@ def table(rows):
 
 def record(path, text):
     """Replaces the section between the Windows benchmark's markers in PATH with TEXT."""
+    wine = subprocess.run(["wine", "--version"], capture_output=True, text=True).stdout.strip()
+    system = dict(line.rstrip().split("=", 1) for line in open("/etc/os-release") if "=" in line)
     machine = (f"{os.cpu_count()} × {platform_cpu()}, "
-               f"{subprocess.run(['wine', '--version'], capture_output=True, text=True).stdout.strip()}, "
-               f"Xvfb")
-    section = (f"<!-- bench-windows:start -->\nCommand: `scripts/bench --write {path}` on "
+               f"{system.get('PRETTY_NAME', 'Linux').strip(chr(34))}, {wine}, Xvfb")
+    command = " ".join(["scripts/with-wine-x11", "bench/wine_bench.py"] + sys.argv[1:])
+    section = (f"<!-- bench-windows:start -->\nCommand: `{command}` on "
                f"{time.strftime('%Y-%m-%d', time.gmtime())}.\n\nMachine: {machine}.\n\n{text}\n"
                f"<!-- bench-windows:end -->")
     document = open(path).read()
