@@ -191,7 +191,7 @@ LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         use_scale(HIWORD(wparam));
         for (const auto& control : controls_)
             lay_out_control(*control, *scale_);
-        InvalidateRect(window_, nullptr, TRUE);
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         const auto& suggested = *reinterpret_cast<const RECT*>(lparam);
         const SIZE size = outer_size(scale_->dpi());
         SetWindowPos(window_, nullptr, suggested.left, suggested.top, size.cx, size.cy,

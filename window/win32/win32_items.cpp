@@ -37,7 +37,7 @@ void Win32Label::click() const {
     run_handler(click_);
 }
 
-Win32TextBox::Win32TextBox(std::string name, HWND edit) : name_(std::move(name)), edit_(edit) {
+Win32TextBox::Win32TextBox(HWND edit) : edit_(edit) {
     edited();
 }
 
@@ -84,13 +84,13 @@ void Win32Items::add(std::string name, HWND box) {
 }
 
 void Win32Items::add_label(std::string name, HWND label) {
-    auto shown = std::make_unique<Win32Label>(name, label, utf8(window_text(label)));
+    auto shown = std::make_unique<Win32Label>(label, utf8(window_text(label)));
     label_controls_.push_back({label, shown.get()});
     labels_.add(std::move(name), std::move(shown));
 }
 
 void Win32Items::add_text_box(std::string name, HWND edit) {
-    auto& item = text_boxes_.add(name, std::make_unique<Win32TextBox>(name, edit));
+    auto& item = text_boxes_.add(name, std::make_unique<Win32TextBox>(edit));
     line_controls_.push_back({edit, &item});
 }
 

@@ -35,15 +35,13 @@ private:
 // A label acting as a button, drawn by the window from its caption.
 class Win32Label final : public runtime::Label {
 public:
-    Win32Label(std::string name, HWND label, std::string caption)
-        : name_(std::move(name)), label_(label), caption_(std::move(caption)) {}
+    Win32Label(HWND label, std::string caption) : label_(label), caption_(std::move(caption)) {}
     std::string caption() const override { return caption_; }
     void set_caption(std::string_view caption) override;
     void on_click(runtime::EventHandler handler) override { click_ = std::move(handler); }
     void click() const;
 
 private:
-    std::string name_;
     HWND label_;
     std::string caption_;
     runtime::EventHandler click_;
@@ -53,14 +51,13 @@ private:
 // again costs one comparison and leaves the caret and the selection alone.
 class Win32TextBox final : public runtime::TextBox {
 public:
-    Win32TextBox(std::string name, HWND edit);
+    explicit Win32TextBox(HWND edit);
     std::string text() const override { return shown_; }
     void set_text(std::string_view text) override;
     // The user changed the text.
     void edited();
 
 private:
-    std::string name_;
     HWND edit_;
     std::string shown_;
 };
