@@ -1,6 +1,7 @@
 // The yardstick for the Windows window's budgets: a bare Win32 window of the same client size
-// with one label and an empty 1 ms timer, and nothing else, run by the same message loop so
-// that the benchmark times and weighs both alike.
+// with one label and an empty 1 ms timer, and nothing else, aware of each screen's scale as
+// the window is, and run by the same message loop, so that the benchmark times and weighs both
+// alike.
 
 #include "window/win32/message_loop.h"
 
