@@ -8,7 +8,6 @@
 #include "window/program_start.h"
 #include "window/run_time_error_report.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
