@@ -1,6 +1,7 @@
 #pragma once
 // The main window, built item by item from its stored description. It owns the widgets and
-// the adapters through which the logic reaches them by name; it binds no handler itself.
+// the adapters through which the logic reaches them by name; it binds no handler itself. It
+// keeps its one size and the normal state, whatever a title bar asks for.
 
 #include "qt_items.h"
 
