@@ -1,6 +1,5 @@
 #include "form1_window.h"
 
-#include "artwork.h"
 #include "command_line_box.h"
 #include "drawn_items.h"
 #include "emote_check_box.h"
@@ -17,7 +16,7 @@ namespace tallyglyph::window {
 namespace {
 
 QFont font_for(FontStyle style) {
-    QFont font(QString::fromUtf8(form1.font_family));
+    QFont font(form1_font_family());
     font.setPointSizeF(style == FontStyle::large_bold ? form1.large_font_points
                                                       : form1.font_points);
     font.setBold(style != FontStyle::standard);
@@ -172,6 +171,10 @@ private:
 
 } // namespace
 
+QString form1_font_family() {
+    return QStringLiteral("Liberation Sans");
+}
+
 Form1::Form1() {
     setObjectName(QString::fromUtf8(form1.name));
     setWindowTitle(QString::fromUtf8(form1.caption));
@@ -179,7 +182,6 @@ Form1::Form1() {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(client_size());
-    setWindowIcon(artwork_icon(icon_resources));
     setFont(font_for(FontStyle::standard));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour_of(form1.background));

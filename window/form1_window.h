@@ -11,6 +11,12 @@ namespace tallyglyph::window {
 
 struct ItemDescription;
 
+// The family that stands in for the stored description's font, MS Sans Serif, which Linux
+// does not have: Liberation Sans has its metrics, so every caption fits. Named directly, since
+// having fontconfig look for the missing family first costs start-up more than the rest of the
+// fonts.
+QString form1_font_family();
+
 class Form1 final : public QWidget {
     Q_OBJECT
 public:
