@@ -7,7 +7,7 @@
 set -euo pipefail
 build=$1
 shift
-runs=21 idle=10 rounds=3 ticks=5 write=""
+runs=41 idle=10 rounds=3 ticks=5 write=""
 while (($#)); do
     case $1 in
     --quick) runs=3 idle=1 rounds=1 ticks=1 ;;
