@@ -67,24 +67,15 @@ DedicatedServer::DedicatedServer(const std::string& password, const std::string&
     int port = 0;
     close(loopback_socket(port));
     std::vector<std::string> words{"/usr/lib/ioquake3/ioq3ded"};
-    for (const auto& [name, value] : std::initializer_list<std::pair<std::string, std::string>>{
-             {"fs_basepath", (folder_ / "base").string()},
-             {"fs_homepath", (folder_ / "home").string()},
-             {"dedicated", "1"},
-             {"net_enabled", "1"},
-             {"net_ip", "127.0.0.1"},
-             {"net_port", std::to_string(port)},
-             {"rconpassword", password},
-             {"sv_master1", ""},
-             {"sv_master2", ""},
-             {"sv_master3", ""},
-             {"sv_master4", ""},
-             {"sv_master5", ""},
-             {"com_basegame", game},
-             {"vm_game", "0"},
-             {"bot_enable", "0"},
-             {"kv_emoteControl", emote_control}})
-        words.insert(words.end(), {"+set", name, value});
+    for (const std::string& setting : std::initializer_list<std::string>{
+             "fs_basepath=" + (folder_ / "base").string(),
+             "fs_homepath=" + (folder_ / "home").string(), "dedicated=1", "net_enabled=1",
+             "net_ip=127.0.0.1", "net_port=" + std::to_string(port), "rconpassword=" + password,
+             "sv_master1=", "sv_master2=", "sv_master3=", "sv_master4=", "sv_master5=",
+             "com_basegame=" + game, "vm_game=0", "bot_enable=0",
+             "kv_emoteControl=" + emote_control})
+        words.insert(words.end(), {"+set", setting.substr(0, setting.find('=')),
+                                   setting.substr(setting.find('=') + 1)});
     // Start-up commands run in turn, and the map has loaded when the next one runs.
     words.insert(words.end(), {"+map", game, "+echo", ready_mark});
     std::vector<char*> argv;

@@ -20,16 +20,12 @@ CliRun run_with_password(const std::string& secret, std::vector<std::string> arg
     return run_cli(arguments);
 }
 
-std::string line_for(const std::string& value) {
-    return "set kv_emoteControl \"" + value + "\"\n";
-}
-
 TEST(RealServer, SetThenGetShowsTheEmotesSet) {
     DedicatedServer server(password);
     const std::string address = server.address();
     const CliRun set = run_with_password(password, {"set", "--server", address, "2097153"});
     EXPECT_EQ(set.exit_code, 0) << set.err;
-    EXPECT_EQ(set.out, line_for("2097153"));
+    EXPECT_EQ(set.out, "set kv_emoteControl \"2097153\"\n");
     const CliRun get = run_with_password(password, {"get", "--server", address});
     EXPECT_EQ(get.exit_code, 0) << get.err;
     EXPECT_EQ(get.out, "Sit\nShake\n");
@@ -46,7 +42,7 @@ TEST(RealServer, AllowAndForbidMoveTheValueByTheirBitAlone) {
           {{"forbid", "--server", address, "Kiss"}, "4194175"}}) {
         const CliRun run = run_with_password(password, arguments);
         EXPECT_EQ(run.exit_code, 0) << arguments.front() << ": " << run.err;
-        EXPECT_EQ(run.out, line_for(line)) << arguments.front();
+        EXPECT_EQ(run.out, "set kv_emoteControl \"" + std::string(line) + "\"\n");
     }
 }
 

@@ -1,12 +1,8 @@
-// Properties of the reading of server replies, which come from the network as they come:
-//
-// - The input is a reply exactly when it starts with four 0xFF bytes and "print\n", and its
-//   text is then the rest.
-// - Read as a print of kv_emoteControl, that text (or the input) is none, or a value without
-//   the "^7\"" that ends it and without line breaks, or a ServerError in one line free of
-//   control characters.
-// - A value and a latched value made of the input's bytes, printed in each form a server
-//   prints them, read back as themselves.
+// Properties of the reading of server replies, which come from the network as they come: the
+// input is a reply exactly when it starts with the reply's header; read as a print of
+// kv_emoteControl it is none, a value without the "^7\"" that ends it or a line break, or a
+// ServerError in one clean line; a value and a latched value made of its bytes, printed in
+// each form a server prints them, read back as themselves.
 
 #include "fuzz_properties.h"
 #include "rcon/rcon_error.h"
