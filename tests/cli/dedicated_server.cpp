@@ -63,7 +63,7 @@ DedicatedServer::DedicatedServer(const std::string& password, const std::string&
     std::ofstream(base / "default.cfg") << "// the test server's settings come with its command\n";
     fs::create_symlink("/usr/lib/ioquake3/baseq3/qagamex86_64.so", base / "qagamex86_64.so");
 
-    // The port may be taken again before the server opens it; it then moves on, and says so.
+    // The port may be taken again before the server opens it; it then tries the next.
     int port = 0;
     close(loopback_socket(port));
     std::vector<std::string> words{"/usr/lib/ioquake3/ioq3ded"};
@@ -105,9 +105,10 @@ DedicatedServer::DedicatedServer(const std::string& password, const std::string&
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    // A port found taken is followed by a warning and the next port's line.
     const std::string text = log();
     const std::string opened = "Opening IP socket: 127.0.0.1:";
-    port_ = std::stoi(text.substr(text.find(opened) + opened.size()));
+    port_ = std::stoi(text.substr(text.rfind(opened) + opened.size()));
 }
 
 DedicatedServer::~DedicatedServer() {
