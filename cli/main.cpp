@@ -3,12 +3,12 @@
 #include "arguments.h"
 #include "commands.h"
 #include "help_text.h"
+#include "platform_io.h"
 #include "program.h"
 #include "rcon/rcon_error.h"
 #include "server_commands.h"
 #include "usage_error.h"
 
-#include <cstdio>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -47,17 +47,17 @@ std::string run(const Invocation& invocation) {
 }
 
 int report(std::string_view message, int status) {
-    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(program_name.size()), program_name.data(),
-                 static_cast<int>(message.size()), message.data());
+    write_text(stderr, std::string(program_name) + ": " + std::string(message) + "\n");
     return status;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     std::string output;
     try {
+        const std::vector<std::string> words = command_line_words(argc, argv);
+        const std::vector<std::string_view> arguments(words.begin(), words.end());
         output = run(parse_arguments(arguments));
     } catch (const UsageError& error) {
         return report(error.what(), exit_usage);
@@ -69,8 +69,7 @@ int main(int argc, char* argv[]) {
         return report(std::string("internal error: ") + error.what(), exit_failure);
     }
     // A full disk or a closed pipe must not pass for success.
-    if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
-        std::fflush(stdout) != 0)
+    if (!write_text(stdout, output))
         return report("cannot write the output", exit_failure);
     return exit_success;
 }

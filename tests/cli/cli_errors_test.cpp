@@ -84,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"encode", "Throw4"},
                 "unknown emote 'Throw4'; did you mean 'Throw'?"},
         Mistake{"SuggestsAll", {"encode", "alll"}, "unknown emote 'alll'; did you mean 'all'?"},
+        Mistake{"NameBeyondAscii", {"encode", "Sité"}, "unknown emote 'Sité'; did you mean 'Sit'?"},
         Mistake{"FirstUnknownNameIsReported",
                 {"encode", "Nodd", "Sitt"},
                 "unknown emote 'Nodd'; did you mean 'Nod'?"},
@@ -101,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
     Values, Rejects,
     ::testing::Values(
         Mistake{"Word", {"decode", "abc"}, "'abc' is not a number"},
+        Mistake{"DigitsOfAnotherScript", {"decode", "٢٠"}, "'٢٠' is not a number"},
         Mistake{"OneUnknownBit",
                 {"decode", "4194304"},
                 "bit 22 (4194304) of 4194304 is not an emote" + beyond_emotes},

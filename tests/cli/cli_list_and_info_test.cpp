@@ -89,8 +89,8 @@ TEST(Info, HelpWinsOverACommandAndItsMistakes) {
     }
 }
 
-TEST(Output, AFullDiskIsAFailureNotASuccess) {
-    const CliRun run = run_cli({"list"}, "/dev/full");
+TEST(Output, AFailedWriteIsAFailureNotASuccess) {
+    const CliRun run = run_cli({"list"}, Stdout::unwritable);
     EXPECT_EQ(run.exit_code, 1);
     EXPECT_EQ(run.err, "tallyglyph-cli: cannot write the output\n");
 }

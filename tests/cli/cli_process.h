@@ -10,5 +10,9 @@ struct CliRun {
     std::string err;
 };
 
-// With stdout_path, stdout goes to that file instead and CliRun::out stays empty.
-CliRun run_cli(const std::vector<std::string>& arguments, const char* stdout_path = nullptr);
+// Where the companion's stdout goes: back into CliRun::out, or somewhere that fails every
+// write (a full disk on POSIX, a pipe whose reader has gone on Windows).
+enum class Stdout { captured, unwritable };
+
+// One implementation per platform: cli_process_posix.cpp, cli_process_windows.cpp.
+CliRun run_cli(const std::vector<std::string>& arguments, Stdout stdout_to = Stdout::captured);

@@ -48,7 +48,7 @@ void drain(int out_fd, int err_fd, CliRun& run) {
 
 } // namespace
 
-CliRun run_cli(const std::vector<std::string>& arguments, const char* stdout_path) {
+CliRun run_cli(const std::vector<std::string>& arguments, Stdout stdout_to) {
     std::vector<std::string> words{TALLYGLYPH_CLI};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -63,8 +63,8 @@ CliRun run_cli(const std::vector<std::string>& arguments, const char* stdout_pat
 
     posix_spawn_file_actions_t actions;
     check(posix_spawn_file_actions_init(&actions), "posix_spawn_file_actions_init");
-    if (stdout_path != nullptr)
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdout_path, O_WRONLY, 0);
+    if (stdout_to == Stdout::unwritable)
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
     else
         posix_spawn_file_actions_adddup2(&actions, out_pipe[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err_pipe[1], STDERR_FILENO);

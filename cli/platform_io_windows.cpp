@@ -1,0 +1,66 @@
+#include "platform_io.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <memory>
+#include <stdexcept>
+#include <windows.h>
+
+namespace tallyglyph::cli {
+namespace {
+
+std::string utf8(std::wstring_view text) {
+    if (text.empty())
+        return {};
+    const int length = static_cast<int>(text.size());
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), size, nullptr, nullptr);
+    return result;
+}
+
+std::wstring utf16(std::string_view text) {
+    if (text.empty())
+        return {};
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, result.data(), size);
+    return result;
+}
+
+} // namespace
+
+// The narrow argv holds the arguments in the ANSI code page, which has no place for most
+// characters; the wide command line holds them all.
+std::vector<std::string> command_line_words(int, char*[]) {
+    int count = 0;
+    const std::unique_ptr<LPWSTR, decltype(&LocalFree)> words(
+        CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
+    if (!words)
+        throw std::runtime_error("cannot read the command line");
+    std::vector<std::string> result;
+    for (int i = 1; i < count; ++i)
+        result.push_back(utf8(words.get()[i]));
+    return result;
+}
+
+// A console shows UTF-16 whatever its code page; files and pipes get the bytes themselves,
+// in binary mode, which leaves "\n" alone.
+bool write_text(std::FILE* stream, std::string_view text) {
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        const std::wstring wide = utf16(text);
+        DWORD written = 0;
+        return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written,
+                             nullptr) &&
+               written == wide.size();
+    }
+    _setmode(_fileno(stream), _O_BINARY);
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
+           std::fflush(stream) == 0;
+}
+
+} // namespace tallyglyph::cli
