@@ -2,13 +2,13 @@
 
 #include "commands.h"
 #include "core/words.h"
+#include "platform_io.h"
 #include "program.h"
 #include "rcon/emote_control.h"
 #include "rcon/reply.h"
 #include "rcon/server_address.h"
 #include "usage_error.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace tallyglyph::cli {
@@ -47,10 +47,9 @@ std::string get_from_server(const Invocation& invocation) {
     rcon::RconClient client = client_for(invocation);
     const rcon::EmoteControl control = rcon::read_emote_control(client);
     if (control.latched)
-        std::fprintf(stderr, "%s: note: the server takes %s \"%s\" at the next map restart\n",
-                     std::string(program_name).c_str(),
-                     std::string(rcon::emote_control_variable).c_str(),
-                     rcon::shown_text(*control.latched).c_str());
+        write_text(stderr, std::string(program_name) + ": note: the server takes " +
+                               std::string(rcon::emote_control_variable) + " \"" +
+                               rcon::shown_text(*control.latched) + "\" at the next map restart\n");
     return invocation.value_only ? std::to_string(control.value) + "\n"
                                  : captions_of(control.value);
 }
