@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Measures the window against the bare baseline window on a private X server and prints the
-# results table. Usage: run_bench.sh BUILD_DIR [--quick] [--write FILE]
+# Measures the window against the bare baseline window on a private X server, and its start-up
+# again as a native Wayland client of weston, and prints the results table.
+# Usage: run_bench.sh BUILD_DIR [--quick] [--write FILE]
 #   --quick        a short run that only proves the suite works
 #   --write FILE   also record the table, the command and the machine in FILE
 set -euo pipefail
 build=$1
 shift
-runs=21 idle=10 rounds=3 ticks=5 write=""
+runs=41 idle=10 rounds=3 ticks=5 write=""
 while (($#)); do
     case $1 in
     --quick) runs=3 idle=1 rounds=1 ticks=1 ;;
@@ -23,12 +24,20 @@ start_xvfb
 table=$("$build/bench/bench_harness" --program "$build/window/tallyglyph" \
     --baseline "$build/bench/baseline_window" --timing "$build/bench/window_timing" \
     --items "$build/bench/window_item_bench" --runs "$runs" --idle-seconds "$idle" \
-    --idle-rounds "$rounds" \
+    --idle-rounds "$rounds" --display "on X11 (Xvfb)" \
     --tick-seconds "$ticks")
+# Start-up again with both programs as native Wayland clients of weston, inside that Xvfb;
+# its row goes under the X11 one.
+. "$(dirname "$0")/../scripts/wayland-session.sh"
+start_weston
+wayland_row=$("$build/bench/bench_harness" --program "$build/window/tallyglyph" \
+    --baseline "$build/bench/baseline_window" --runs "$runs" --display "on Wayland (weston)" \
+    --start-up-only)
+table=$(awk -v row="$wayland_row" '{ print } /^\| Start-up/ { print row }' <<<"$table")
 echo "$table"
 
 if [ -n "$write" ]; then
-    machine="$(nproc) × $(lscpu | sed -n 's/^Model name: *//p' | head -n 1), $(free -g | awk '/^Mem:/ {print $2}') GiB, $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null), Xvfb"
+    machine="$(nproc) × $(lscpu | sed -n 's/^Model name: *//p' | head -n 1), $(free -g | awk '/^Mem:/ {print $2}') GiB, $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(dpkg-query -W -f='${Version}' libqt6core6 libqt6core6t64 2>/dev/null), Xvfb, $(weston --version)"
     {
         echo "<!-- bench:start -->"
         echo "Command: \`scripts/bench --write docs/performance.md\` on $(date -u +%Y-%m-%d)."

@@ -56,6 +56,24 @@ Selection select_named(std::span<const std::string> names) {
     return selection;
 }
 
+// Ticks the named boxes as encode does.
+void tick_named(runtime::Items& items, std::span<const std::string> names) {
+    const Selection selection = select_named(names);
+    if (selection.none)
+        core::reset_selection(items);
+    if (selection.all)
+        core::select_all(items);
+    for (const core::EmoteRow& row : core::emote_table)
+        if (selection.boxes[static_cast<std::size_t>(row.box - 1)])
+            core::set_box_state(items, row.box, checked);
+}
+
+// The line the window shows for the boxes as they are.
+std::string line_of(runtime::Items& items) {
+    core::refresh_command_line(items);
+    return items.text_box("Text1").text() + "\n";
+}
+
 std::string padded_left(std::string text, std::size_t width) {
     return std::string(width - std::min(width, text.size()), ' ') + text;
 }
@@ -82,36 +100,42 @@ std::string list_emotes() {
 }
 
 std::string encode_emotes(std::span<const std::string> names, bool value_only) {
-    const Selection selection = select_named(names);
     BoundCells cells;
-    if (selection.none)
-        core::reset_selection(cells.items());
-    if (selection.all)
-        core::select_all(cells.items());
-    for (const core::EmoteRow& row : core::emote_table)
-        if (selection.boxes[static_cast<std::size_t>(row.box - 1)])
-            core::set_box_state(cells.items(), row.box, checked);
-
-    if (value_only)
-        return core::read_selection_total(cells.items()) + "\n";
-    core::refresh_command_line(cells.items());
-    return cells.items().text_box("Text1").text() + "\n";
+    tick_named(cells.items(), names);
+    return value_only ? core::read_selection_total(cells.items()) + "\n" : line_of(cells.items());
 }
 
 std::string decode_value(std::span<const std::string> words) {
+    return captions_of(value_of_text(words));
+}
+
+std::uint32_t value_of_names(std::span<const std::string> names) {
     BoundCells cells;
-    runtime::Items& items = cells.items();
-    std::uint32_t value = 0;
+    tick_named(cells.items(), names);
+    return static_cast<std::uint32_t>(std::stoul(core::read_selection_total(cells.items())));
+}
+
+std::uint32_t value_of_text(std::span<const std::string> words) {
+    runtime::Form1Cells cells;
     try {
-        value = core::read_console_value(items, words);
+        return core::read_console_value(cells, words);
     } catch (const core::ValueError& error) {
         throw UsageError(error.what());
     }
-    core::select_value(items, value);
+}
 
+std::string console_line(std::uint32_t value) {
+    BoundCells cells;
+    core::select_value(cells.items(), value);
+    return line_of(cells.items());
+}
+
+std::string captions_of(std::uint32_t value) {
+    BoundCells cells;
+    core::select_value(cells.items(), value);
     std::string text;
     for (const core::EmoteRow& row : core::emote_table)
-        if (items.check_box(row.name).value() == checked)
+        if (cells.items().check_box(row.name).value() == checked)
             text.append(row.caption).append("\n");
     return text;
 }

@@ -1,25 +1,28 @@
 #include "help_text.h"
 
 #include "program.h"
+#include "server_commands.h"
+
+#include <string_view>
 
 namespace tallyglyph::cli {
 
 std::string help_text() {
-    const std::string name(program_name);
-    return "Usage: " + name +
-           " list\n"
-           "       " +
-           name +
-           " encode [--value] NAME...\n"
-           "       " +
-           name +
-           " decode VALUE\n"
-           "       " +
-           name +
-           " --help | --version\n"
+    std::string usage;
+    for (const std::string_view form :
+         {"list", "encode [--value] NAME...", "decode VALUE", "get --server HOST:PORT [--value]",
+          "set --server HOST:PORT VALUE|LINE|NAME...", "allow --server HOST:PORT NAME...",
+          "forbid --server HOST:PORT NAME...", "--help | --version"})
+        usage.append(usage.empty() ? "Usage: " : "       ")
+            .append(program_name)
+            .append(" ")
+            .append(form)
+            .append("\n");
+    return usage +
            "\n"
            "Builds and reads the kv_emoteControl console line of a Korvath server, which\n"
-           "holds one bit per allowed emote, with the same rules as the Tallyglyph window.\n"
+           "holds one bit per allowed emote, with the same rules as the Tallyglyph window,\n"
+           "and reads and sets it on a running server over rcon.\n"
            "\n"
            "Commands:\n"
            "  list          show the 22 emotes in box order: box number, caption, bit value\n"
@@ -33,15 +36,34 @@ std::string help_text() {
            "                order. When VALUE allows no emote (0) nothing is printed.\n"
            "                VALUE is a whole number from 0 to 4194303, or the whole line\n"
            "                as the window shows it: 'set kv_emoteControl \"2097153\"'.\n"
+           "  get           print the emotes the server allows now, as decode prints them\n"
+           "  set VALUE|LINE|NAME...\n"
+           "                set the server's value, read as decode reads a value or as\n"
+           "                encode reads names, confirm it, and print the applied line\n"
+           "  allow NAME..., forbid NAME...\n"
+           "                allow or forbid the named emotes on the server, keeping every\n"
+           "                other emote as it is; confirm, and print the applied line\n"
            "\n"
            "Options:\n"
-           "  --value       with encode, print the number alone\n"
+           "  --value       with encode or get, print the number alone\n"
+           "  --server HOST:PORT\n"
+           "                the server, e.g. games.example.org:27960, 192.0.2.7:27960 or\n"
+           "                [2001:db8::7]:27960\n"
+           "  --password-file FILE\n"
+           "                read the rcon password from the first line of FILE, which\n"
+           "                other users must not be able to read; otherwise it is taken\n"
+           "                from the environment variable " +
+           std::string(password_variable) +
+           "\n"
            "  -h, --help    show this help and exit\n"
            "  --version     show the version and exit\n"
            "\n"
+           "rcon sends the password in clear text over UDP: use it on networks you trust.\n"
+           "\n"
            "Errors go to stderr as one line; nothing goes to stdout then.\n"
-           "Exit status: 0 on success, 2 on a usage error or invalid input,\n"
-           "1 when the output cannot be written.\n";
+           "Exit status: 0 on success, 1 when the output cannot be written, 2 on a usage\n"
+           "error or invalid input, 3 when the server could not be reached, refused, or did\n"
+           "not confirm.\n";
 }
 
 std::string version_text() {

@@ -5,6 +5,8 @@
 #include "help_text.h"
 #include "platform_io.h"
 #include "program.h"
+#include "rcon/rcon_error.h"
+#include "server_commands.h"
 #include "usage_error.h"
 
 #include <exception>
@@ -19,6 +21,7 @@ using namespace tallyglyph::cli;
 constexpr int exit_success = 0;
 constexpr int exit_failure = 1;
 constexpr int exit_usage = 2;
+constexpr int exit_server = 3; // not reached, refused, or not confirmed
 
 std::string run(const Invocation& invocation) {
     switch (invocation.command) {
@@ -32,6 +35,13 @@ std::string run(const Invocation& invocation) {
         return encode_emotes(invocation.operands, invocation.value_only);
     case Command::decode:
         return decode_value(invocation.operands);
+    case Command::get:
+        return get_from_server(invocation);
+    case Command::set:
+        return set_on_server(invocation);
+    case Command::allow:
+    case Command::forbid:
+        return change_on_server(invocation);
     }
     return {};
 }
@@ -51,6 +61,10 @@ int main(int argc, char* argv[]) {
         output = run(parse_arguments(arguments));
     } catch (const UsageError& error) {
         return report(error.what(), exit_usage);
+    } catch (const tallyglyph::rcon::InputError& error) {
+        return report(error.what(), exit_usage);
+    } catch (const tallyglyph::rcon::ServerError& error) {
+        return report(error.what(), exit_server);
     } catch (const std::exception& error) {
         return report(std::string("internal error: ") + error.what(), exit_failure);
     }

@@ -37,8 +37,10 @@ into the server console or its configuration. It can open on a value or a
 line that a server already has. The command-line companion is in the
 package tallyglyph-cli.")
 # Qt loads its X11 platform plugin from libqt6gui6, which the scan finds; the window's font
-# is only read, so the scan cannot see it.
+# is only read, so the scan cannot see it. Qt's Wayland platform is a plugin too: without it
+# a Wayland desktop runs the window through XWayland, which blurs it on scaled screens.
 set(CPACK_DEBIAN_WINDOW_PACKAGE_DEPENDS "fonts-liberation | fonts-liberation2")
+set(CPACK_DEBIAN_WINDOW_PACKAGE_RECOMMENDS "qt6-wayland")
 
 set(CPACK_COMPONENTS_ALL cli)
 if(TALLYGLYPH_WINDOW)

@@ -66,6 +66,9 @@ click_line() {
     line_spot=$(((line_spot + 1) % ${#line_spots[@]}))
 }
 
+# Presses KEYS, each like ctrl+c, in turn.
+press_keys() { xdotool key "$@"; }
+
 # What the clipboard holds, or the SELECTION named (primary: the text last selected).
 clipboard() { timeout 5 xclip -o -selection "${1:-clipboard}" 2>/dev/null; }
 
@@ -110,7 +113,7 @@ copy_line() {
         marker="(nothing copied, attempt $attempt)"
         seed_clipboard "$marker" || continue
         click_line
-        xdotool key $keys
+        press_keys $keys
         copied=$(wait_for_clipboard_change "$marker" "${copy_wait:-5}") || copied=""
         [ "$copied" = "$expected" ] && break
         echo "copy_line: attempt $attempt at ${SECONDS}s copied '$copied'" >&2

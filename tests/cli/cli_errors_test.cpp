@@ -60,7 +60,15 @@ INSTANTIATE_TEST_SUITE_P(
                     try_help},
         Mistake{"DecodeUnknownOption",
                 {"decode", "--value", "5"},
-                "unknown option '--value' for decode" + try_help}),
+                "unknown option '--value' for decode" + try_help},
+        Mistake{"GetWithoutServer", {"get"}, "get needs --server HOST:PORT" + try_help},
+        Mistake{"SetWithoutValue",
+                {"set", "--server", "localhost:27960"},
+                "set needs a value, a line or emote names" + try_help},
+        Mistake{"ServerWithoutPort",
+                {"allow", "--server", "localhost", "Sit"},
+                "the server address 'localhost' has no port; write HOST:PORT, or [ADDR]:PORT "
+                "for IPv6"}),
     mistake_name);
 
 INSTANTIATE_TEST_SUITE_P(

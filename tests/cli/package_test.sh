@@ -50,6 +50,8 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6; do
 done
 grep -Fxq 'fonts-liberation | fonts-liberation2' <<<"$window_depends" ||
     fail "the window lacks its font: $window_depends"
+[ "$(field "$window_deb" Recommends)" = qt6-wayland ] ||
+    fail "the window does not recommend qt6-wayland: $(field "$window_deb" Recommends)"
 ! grep -q '^qt6-qpa-plugins' <<<"$window_depends" ||
     fail "the window depends on qt6-qpa-plugins, which holds no plugin it uses"
 

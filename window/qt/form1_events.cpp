@@ -60,9 +60,11 @@ void configure_application(QApplication& app) {
     QApplication::setWindowIcon(artwork_icon(icon_resources));
     install_form1_accessibility();
     set_error_box(show_error_box);
-    // MS Sans Serif is not on Linux; Liberation Sans has its metrics, so every caption fits.
-    QFont::insertSubstitution(QString::fromUtf8(form1.font_family),
-                              QStringLiteral("Liberation Sans"));
+    // The form's family also for what Qt draws around the form (its own title bar on Wayland,
+    // a message box), so starting the program loads one family, not two.
+    QFont font = QApplication::font();
+    font.setFamily(form1_font_family());
+    QApplication::setFont(font);
 }
 
 void open_form1(Form1& form, std::optional<std::uint32_t> value) {

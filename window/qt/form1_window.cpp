@@ -1,6 +1,5 @@
 #include "form1_window.h"
 
-#include "artwork.h"
 #include "command_line_box.h"
 #include "drawn_items.h"
 #include "emote_check_box.h"
@@ -11,12 +10,13 @@
 #include <QApplication>
 #include <QFont>
 #include <QTimer>
+#include <QWindow>
 
 namespace tallyglyph::window {
 namespace {
 
 QFont font_for(FontStyle style) {
-    QFont font(QString::fromUtf8(form1.font_family));
+    QFont font(form1_font_family());
     font.setPointSizeF(style == FontStyle::large_bold ? form1.large_font_points
                                                       : form1.font_points);
     font.setBold(style != FontStyle::standard);
@@ -42,6 +42,10 @@ QColor colour_of(const Colour& colour) {
         break;
     }
     return {};
+}
+
+QSize client_size() {
+    return {to_pixels(form1.client_width), to_pixels(form1.client_height)};
 }
 
 QRect pixels(const TwipsRect& place) {
@@ -90,7 +94,86 @@ Widget* identified(Widget* widget, const ItemDescription& item) {
     return widget;
 }
 
+bool is_other_state(Qt::WindowStates states) {
+    return states & (Qt::WindowMaximized | Qt::WindowFullScreen);
+}
+
+// Keeps a window of one size in the normal state. Its flags offer no maximise or full screen,
+// yet Qt's own title bar on Wayland (drawn where the compositor leaves that to the window) has
+// a maximise button that asks for that state whatever the flags say, and compositors grant
+// it. A compositor that grants maximised needs the window to fill the size it gives, and Qt
+// 6.4 holds the window to its size limit instead, which breaks the protocol and ends the
+// program. So the limit is lifted as soon as such a state is asked for, the normal state is
+// asked back once it is given, and the limit returns with the normal state.
+class NormalStateKeeper final : public QObject {
+public:
+    NormalStateKeeper(QWidget& window, QSize size)
+        : QObject(&window), window_(window), size_(size) {
+        QWindow* handle = window.windowHandle();
+        handle->installEventFilter(this);
+        connect(handle, &QWindow::windowStateChanged, this, &NormalStateKeeper::asked);
+    }
+
+protected:
+    // The compositor's answers come as events; a title bar's request only changes the state
+    // that QWindow holds, and Qt sends it on.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange)
+            given(static_cast<QWindow*>(watched)->windowStates());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void asked(Qt::WindowState state) {
+        if (is_other_state(state) && !is_other_state(given_)) {
+            lift_size_limit();
+            normal_answers_ = 0;
+        }
+    }
+
+    void given(Qt::WindowStates states) {
+        given_ = states;
+        if (is_other_state(states)) {
+            lift_size_limit();
+            granted_ = true;
+            // Asked once Qt has answered this configure: weston drops a request made between
+            // the answer's acknowledgement and its commit.
+            QMetaObject::invokeMethod(this, &NormalStateKeeper::ask_for_normal_state,
+                                      Qt::QueuedConnection);
+        } else if (limit_lifted_ && (granted_ || ++normal_answers_ == 2)) {
+            // After a grant, the normal state can only come back as asked. A refusal is a
+            // normal configure, and one that the compositor sent before it read the request
+            // may come first.
+            limit_lifted_ = granted_ = false;
+            window_.setFixedSize(size_);
+        }
+    }
+
+    void lift_size_limit() {
+        if (!limit_lifted_)
+            window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        limit_lifted_ = true;
+    }
+
+    void ask_for_normal_state() {
+        QWindow* handle = window_.windowHandle();
+        if (is_other_state(handle->windowStates()))
+            handle->setWindowStates(Qt::WindowNoState);
+    }
+
+    QWidget& window_;
+    const QSize size_;
+    Qt::WindowStates given_ = Qt::WindowNoState;
+    bool limit_lifted_ = false;
+    bool granted_ = false;
+    int normal_answers_ = 0;
+};
+
 } // namespace
+
+QString form1_font_family() {
+    return QStringLiteral("Liberation Sans");
+}
 
 Form1::Form1() {
     setObjectName(QString::fromUtf8(form1.name));
@@ -98,8 +181,7 @@ Form1::Form1() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(to_pixels(form1.client_width), to_pixels(form1.client_height));
-    setWindowIcon(artwork_icon(icon_resources));
+    setFixedSize(client_size());
     setFont(font_for(FontStyle::standard));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour_of(form1.background));
@@ -116,6 +198,9 @@ Form1::Form1() {
             setTabOrder(previous, next);
         previous = next;
     }
+
+    create();
+    new NormalStateKeeper(*this, client_size());
 }
 
 void Form1::build_item(const ItemDescription& item) {

@@ -1,6 +1,7 @@
 #pragma once
 // The main window, built item by item from its stored description. It owns the widgets and
-// the adapters through which the logic reaches them by name; it binds no handler itself.
+// the adapters through which the logic reaches them by name; it binds no handler itself. It
+// keeps its one size and the normal state, whatever a title bar asks for.
 
 #include "qt_items.h"
 
@@ -9,6 +10,12 @@
 namespace tallyglyph::window {
 
 struct ItemDescription;
+
+// The family that stands in for the stored description's font, MS Sans Serif, which Linux
+// does not have: Liberation Sans has its metrics, so every caption fits. Named directly, since
+// having fontconfig look for the missing family first costs start-up more than the rest of the
+// fonts.
+QString form1_font_family();
 
 class Form1 final : public QWidget {
     Q_OBJECT

@@ -3,7 +3,7 @@
 // logical pixels, and on a scaled screen drawn from the file's @2x sibling where there is one;
 // its background colour where the picture does not reach.
 
-#include <QIcon>
+#include <QPixmap>
 #include <QWidget>
 
 namespace tallyglyph::window {
@@ -17,7 +17,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QIcon picture_;
+    QPixmap picture_;
     QSize size_;
 };
 
