@@ -1,16 +1,17 @@
 #include "form1_window.h"
 
+#include "artwork.h"
 #include "command_line_box.h"
 #include "drawn_items.h"
 #include "emote_check_box.h"
 #include "item_label.h"
+#include "normal_state_keeper.h"
 #include "picture_box.h"
 #include "window/form1_layout.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QTimer>
-#include <QWindow>
 
 namespace tallyglyph::window {
 namespace {
@@ -93,81 +94,6 @@ Widget* identified(Widget* widget, const ItemDescription& item) {
         widget->setAccessibleDescription(QString::fromUtf8(item.accessible_description));
     return widget;
 }
-
-bool is_other_state(Qt::WindowStates states) {
-    return states & (Qt::WindowMaximized | Qt::WindowFullScreen);
-}
-
-// Keeps a window of one size in the normal state. Its flags offer no maximise or full screen,
-// yet Qt's own title bar on Wayland (drawn where the compositor leaves that to the window) has
-// a maximise button that asks for that state whatever the flags say, and compositors grant
-// it. A compositor that grants maximised needs the window to fill the size it gives, and Qt
-// 6.4 holds the window to its size limit instead, which breaks the protocol and ends the
-// program. So the limit is lifted as soon as such a state is asked for, the normal state is
-// asked back once it is given, and the limit returns with the normal state.
-class NormalStateKeeper final : public QObject {
-public:
-    NormalStateKeeper(QWidget& window, QSize size)
-        : QObject(&window), window_(window), size_(size) {
-        QWindow* handle = window.windowHandle();
-        handle->installEventFilter(this);
-        connect(handle, &QWindow::windowStateChanged, this, &NormalStateKeeper::asked);
-    }
-
-protected:
-    // The compositor's answers come as events; a title bar's request only changes the state
-    // that QWindow holds, and Qt sends it on.
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowStateChange)
-            given(static_cast<QWindow*>(watched)->windowStates());
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void asked(Qt::WindowState state) {
-        if (is_other_state(state) && !is_other_state(given_)) {
-            lift_size_limit();
-            normal_answers_ = 0;
-        }
-    }
-
-    void given(Qt::WindowStates states) {
-        given_ = states;
-        if (is_other_state(states)) {
-            lift_size_limit();
-            granted_ = true;
-            // Asked once Qt has answered this configure: weston drops a request made between
-            // the answer's acknowledgement and its commit.
-            QMetaObject::invokeMethod(this, &NormalStateKeeper::ask_for_normal_state,
-                                      Qt::QueuedConnection);
-        } else if (limit_lifted_ && (granted_ || ++normal_answers_ == 2)) {
-            // After a grant, the normal state can only come back as asked. A refusal is a
-            // normal configure, and one that the compositor sent before it read the request
-            // may come first.
-            limit_lifted_ = granted_ = false;
-            window_.setFixedSize(size_);
-        }
-    }
-
-    void lift_size_limit() {
-        if (!limit_lifted_)
-            window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        limit_lifted_ = true;
-    }
-
-    void ask_for_normal_state() {
-        QWindow* handle = window_.windowHandle();
-        if (is_other_state(handle->windowStates()))
-            handle->setWindowStates(Qt::WindowNoState);
-    }
-
-    QWidget& window_;
-    const QSize size_;
-    Qt::WindowStates given_ = Qt::WindowNoState;
-    bool limit_lifted_ = false;
-    bool granted_ = false;
-    int normal_answers_ = 0;
-};
 
 } // namespace
 
