@@ -1,5 +1,6 @@
-// Draws the committed artwork: banner.png and banner@2x.png for scaled screens, the icon at
-// the desktop's sizes (icon.png is the 32 px one) and tallyglyph.ico. Everything is rendered
+// Draws the committed artwork: banner.png and banner@2x.png for scaled screens, the same two
+// as .bmp files for the Windows window's resources, the icon at the desktop's sizes (icon.png
+// is the 32 px one) and tallyglyph.ico with the sizes Windows shows. Everything is rendered
 // from vector shapes, the lettering included, into a supersampled mask and then mapped onto a
 // fixed palette, so a rerun anywhere gives the same pixels.
 
@@ -341,59 +342,63 @@ void appendLe32(QByteArray& out, std::uint32_t value) {
     appendLe16(out, value >> 16);
 }
 
-// Qt's ico writer always stores 32-bit colour; the resource compiler is happy with a single
-// 8-bit bitmap, which keeps the icon a true 256-colour one.
-QByteArray icoFile(const QImage& icon) {
-    const int size = icon.width();
-    const int xorStride = (size + 3) & ~3;
-    const int andStride = ((size + 31) / 32) * 4;
-    const int bitmapBytes = 40 + kIcoColours * 4 + xorStride * size + andStride * size;
+// Qt's ico writer always stores 32-bit colour; these are 8-bit bitmaps, which keeps the icon a
+// true 256-colour one at every size. The first is the 32 px icon, which readers that take
+// one image pick.
+QByteArray icoFile(const std::vector<QImage>& icons) {
+    QByteArray directory;
+    QByteArray bitmaps;
+    appendLe16(directory, 0);
+    appendLe16(directory, 1);
+    appendLe16(directory, unsigned(icons.size()));
+    for (const QImage& icon : icons) {
+        const int size = icon.width();
+        const int xorStride = (size + 3) & ~3;
+        const int andStride = ((size + 31) / 32) * 4;
+        const int bitmapBytes = 40 + kIcoColours * 4 + xorStride * size + andStride * size;
 
-    QByteArray out;
-    appendLe16(out, 0);
-    appendLe16(out, 1);
-    appendLe16(out, 1);
+        directory.append(char(size & 0xFF)); // 0 means 256 pixels
+        directory.append(char(size & 0xFF));
+        directory.append(char(0)); // 0 means 256 colours
+        directory.append(char(0));
+        appendLe16(directory, 1);
+        appendLe16(directory, 8);
+        appendLe32(directory, std::uint32_t(bitmapBytes));
+        appendLe32(directory, std::uint32_t(6 + 16 * icons.size() + bitmaps.size()));
 
-    out.append(char(size));
-    out.append(char(size));
-    out.append(char(0)); // 0 means 256 colours
-    out.append(char(0));
-    appendLe16(out, 1);
-    appendLe16(out, 8);
-    appendLe32(out, std::uint32_t(bitmapBytes));
-    appendLe32(out, 6 + 16);
+        QByteArray& out = bitmaps;
+        appendLe32(out, 40);
+        appendLe32(out, std::uint32_t(size));
+        appendLe32(out, std::uint32_t(size * 2)); // colour rows plus mask rows
+        appendLe16(out, 1);
+        appendLe16(out, 8);
+        appendLe32(out, 0);
+        appendLe32(out, std::uint32_t(xorStride * size + andStride * size));
+        appendLe32(out, 0);
+        appendLe32(out, 0);
+        appendLe32(out, kIcoColours);
+        appendLe32(out, 0);
 
-    appendLe32(out, 40);
-    appendLe32(out, std::uint32_t(size));
-    appendLe32(out, std::uint32_t(size * 2)); // colour rows plus mask rows
-    appendLe16(out, 1);
-    appendLe16(out, 8);
-    appendLe32(out, 0);
-    appendLe32(out, std::uint32_t(xorStride * size + andStride * size));
-    appendLe32(out, 0);
-    appendLe32(out, 0);
-    appendLe32(out, kIcoColours);
-    appendLe32(out, 0);
-
-    const QList<QRgb> colours = icon.colorTable();
-    for (int i = 0; i < kIcoColours; ++i) {
-        const QRgb colour = i < colours.size() ? colours[i] : qRgb(0, 0, 0);
-        out.append(char(qBlue(colour)));
-        out.append(char(qGreen(colour)));
-        out.append(char(qRed(colour)));
-        out.append(char(0));
+        const QList<QRgb> colours = icon.colorTable();
+        for (int i = 0; i < kIcoColours; ++i) {
+            const QRgb colour = i < colours.size() ? colours[i] : qRgb(0, 0, 0);
+            out.append(char(qBlue(colour)));
+            out.append(char(qGreen(colour)));
+            out.append(char(qRed(colour)));
+            out.append(char(0));
+        }
+        for (int y = size - 1; y >= 0; --y) {
+            out.append(reinterpret_cast<const char*>(icon.constScanLine(y)), size);
+            out.append(QByteArray(xorStride - size, '\0'));
+        }
+        // Every pixel is opaque, so the transparency mask is all clear.
+        out.append(QByteArray(andStride * size, '\0'));
     }
-    for (int y = size - 1; y >= 0; --y) {
-        out.append(reinterpret_cast<const char*>(icon.constScanLine(y)), size);
-        out.append(QByteArray(xorStride - size, '\0'));
-    }
-    // Every pixel is opaque, so the transparency mask is all clear.
-    out.append(QByteArray(andStride * size, '\0'));
-    return out;
+    return directory + bitmaps;
 }
 
-bool writePng(const QImage& image, const QString& path) {
-    QImageWriter writer(path, "png");
+bool writeImage(const QImage& image, const QString& path, const char* format = "png") {
+    QImageWriter writer(path, format);
     if (writer.write(image))
         return true;
     std::fprintf(stderr, "generate_assets: cannot write %s: %s\n", qPrintable(path),
@@ -432,16 +437,25 @@ int main(int argc, char* argv[]) {
     const QDir dir(outputDir);
     const QImage design = iconDesign(kIconDesignSize);
     const QImage largeDesign = iconDesign(kIconLargeCanvas);
-    const QImage icon = renderIcon(design, 32);
-    bool written = writePng(renderBanner(1), dir.filePath(QStringLiteral("banner.png"))) &&
-                   writePng(renderBanner(2), dir.filePath(QStringLiteral("banner@2x.png"))) &&
-                   writePng(icon, dir.filePath(QStringLiteral("icon.png"))) &&
-                   writeFile(icoFile(icon), dir.filePath(QStringLiteral("tallyglyph.ico")));
+    const auto iconOfSize = [&](int size) {
+        return renderIcon(kIconDesignSize % size == 0 ? design : largeDesign, size);
+    };
+    const QImage banner = renderBanner(1);
+    const QImage doubleBanner = renderBanner(2);
+    bool written = writeImage(banner, dir.filePath(QStringLiteral("banner.png"))) &&
+                   writeImage(doubleBanner, dir.filePath(QStringLiteral("banner@2x.png"))) &&
+                   writeImage(banner, dir.filePath(QStringLiteral("banner.bmp")), "bmp") &&
+                   writeImage(doubleBanner, dir.filePath(QStringLiteral("banner@2x.bmp")), "bmp") &&
+                   writeImage(iconOfSize(32), dir.filePath(QStringLiteral("icon.png")));
     // The sizes the desktop's icon theme asks for, besides the 32 px one above.
-    for (const int size : {16, 24, 48, 64, 128, 256}) {
-        const QImage& source = kIconDesignSize % size == 0 ? design : largeDesign;
-        written = written && writePng(renderIcon(source, size),
-                                      dir.filePath(QStringLiteral("icon-%1.png").arg(size)));
-    }
+    for (const int size : {16, 24, 48, 64, 128, 256})
+        written = written && writeImage(iconOfSize(size),
+                                        dir.filePath(QStringLiteral("icon-%1.png").arg(size)));
+    // Windows' title bars, task bars and folders at 100 % and 200 %, and its largest view.
+    std::vector<QImage> windowsIcons;
+    for (const int size : {32, 16, 24, 48, 64, 256})
+        windowsIcons.push_back(iconOfSize(size));
+    written =
+        written && writeFile(icoFile(windowsIcons), dir.filePath(QStringLiteral("tallyglyph.ico")));
     return written ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // The yardstick for the window's budgets: a bare Qt Widgets window of the same size with one
 // label and an empty 1 ms precise timer, and nothing else.
 
-#include "window/first_frame_report.h"
+#include "window/qt/first_frame_report.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // nearly every tick is), one when it changed, and one toggle handling.
 
 #include "core/command_line.h"
-#include "window/form1_events.h"
-#include "window/form1_window.h"
+#include "window/qt/form1_events.h"
+#include "window/qt/form1_window.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

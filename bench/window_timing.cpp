@@ -1,8 +1,8 @@
 // Two timings that need the real event loop: how many ticks of Timer1 arrive per second, and
 // how long a click on a box takes to show in the painted line (median).
 
-#include "window/form1_events.h"
-#include "window/form1_window.h"
+#include "window/qt/form1_events.h"
+#include "window/qt/form1_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -13,11 +13,11 @@ trap cleanup_x11_session EXIT
 # Starts Xvfb on a display number that the server finds free itself, which also holds
 # where another root shares the machine's abstract sockets, and waits until it reports
 # that number. Programs started from here on use it through Qt's X11 platform, whatever
-# platform the caller had chosen.
+# platform the caller had chosen. The screen is 800×600 unless xvfb_screen says otherwise.
 start_xvfb() {
     local ready
     ready=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${xvfb_screen:-800x600}x24" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
     x11_pids+=($!)
     for _ in $(seq 1 600); do
         if [ -s "$ready" ]; then

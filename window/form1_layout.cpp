@@ -3,6 +3,7 @@
 #include "core/emote_table.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 

@@ -1,9 +1,9 @@
 #pragma once
 // The stored description of the main window, Form1, and every item on it, as data: kind,
-// name, place and size in twips, texts, colours and fonts. The window is built by walking
-// this table; nothing here creates a widget.
+// name, place and size in twips, texts, colours, fonts and how each item presents itself to
+// assistive technology. Both front ends build their window by walking this table; nothing
+// here knows a toolkit.
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -11,9 +11,11 @@
 namespace tallyglyph::window {
 
 inline constexpr int twips_per_pixel = 15; // at 96 dpi
+inline constexpr int twips_per_inch = 1440;
 
-constexpr int to_pixels(int twips) {
-    return (twips + twips_per_pixel / 2) / twips_per_pixel;
+// Rounded to the nearest pixel, on a screen of DPI dots per inch.
+constexpr int to_pixels(int twips, int dpi = 96) {
+    return (twips * dpi + twips_per_inch / 2) / twips_per_inch;
 }
 
 struct TwipsRect {
@@ -81,15 +83,6 @@ inline constexpr FormDescription form1{"Form1",      "Korvath - Tallyglyph", 705
                                        rgb(0, 0, 0), "MS Sans Serif",        8.25, 9.75};
 
 inline constexpr int timer1_interval_ms = 1;
-
-// The artwork, embedded as Qt resources. On a scaled screen Qt draws the banner from the
-// banner@2x.png beside it. The window's icon comes in the sizes that menus and task bars show;
-// window managers scale the 128 px one for anything larger, so the 256 px icon is only
-// installed for the desktop's icon theme, and no screen pays for decoding it.
-inline constexpr const char* banner_resource = ":/assets/banner.png";
-inline constexpr std::array<const char*, 6> icon_resources{
-    ":/assets/icon.png",    ":/assets/icon-16.png", ":/assets/icon-24.png",
-    ":/assets/icon-48.png", ":/assets/icon-64.png", ":/assets/icon-128.png"};
 
 // Every item in creation order, which is also the stacking order: later items lie above
 // earlier ones, so each outline shape covers its label.

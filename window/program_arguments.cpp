@@ -6,39 +6,6 @@
 namespace tallyglyph::window {
 namespace {
 
-struct QtOption {
-    std::string_view name; // without its dash
-    bool takes_value;      // in the next word
-    bool takes_joined;     // also as name=value in one word
-};
-
-// The options QApplication takes out of the command line (Qt 6), with one dash or two: those
-// of every platform, those of the widgets, and those of the X11 platform.
-constexpr QtOption qt_options[] = {
-    {"platform", true, false},
-    {"platformpluginpath", true, false},
-    {"platformtheme", true, false},
-    {"plugin", true, false},
-    {"qwindowgeometry", true, false},
-    {"qwindowicon", true, false},
-    {"qwindowtitle", true, false},
-    {"reverse", false, false},
-    {"session", true, false},
-    {"testability", false, false},
-    {"qmljsdebugger", true, true},
-    {"style", true, true},
-    {"stylesheet", true, true},
-    {"widgetcount", false, false},
-    {"display", true, false},
-    {"geometry", true, false},
-    {"title", true, false},
-    {"icon", true, false},
-    {"name", true, false},
-    {"visual", true, false},
-    {"nograb", false, false},
-    {"dograb", false, false},
-};
-
 std::string try_help() {
     return "; try 'tallyglyph --help'";
 }
@@ -49,20 +16,22 @@ bool is_option(std::string_view word) {
     return word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9') && word[1] != '.';
 }
 
-std::optional<QtOption> qt_option(std::string_view word, bool& joined) {
+std::optional<ToolkitOption> toolkit_option(std::string_view word,
+                                            std::span<const ToolkitOption> options, bool& joined) {
     std::string_view name = word.substr(word.starts_with("--") ? 2 : 1);
     const std::size_t equals = name.find('=');
     joined = equals != std::string_view::npos;
     name = name.substr(0, equals);
-    const auto* found = std::ranges::find(qt_options, name, &QtOption::name);
-    if (found == std::end(qt_options) || (joined && !found->takes_joined))
+    const auto found = std::ranges::find(options, name, &ToolkitOption::name);
+    if (found == options.end() || (joined && !found->takes_joined))
         return std::nullopt;
     return *found;
 }
 
 } // namespace
 
-ProgramArguments read_program_arguments(std::span<const std::string_view> arguments) {
+ProgramArguments read_program_arguments(std::span<const std::string_view> arguments,
+                                        std::span<const ToolkitOption> toolkit_options) {
     ProgramArguments program;
     bool help = false;
     bool version = false;
@@ -75,8 +44,9 @@ ProgramArguments read_program_arguments(std::span<const std::string_view> argume
             version = true;
         } else if (!is_option(word)) {
             program.value_words.emplace_back(word);
-        } else if (bool joined = false; const auto option = qt_option(word, joined)) {
-            if (option->name == "platform")
+        } else if (bool joined = false;
+                   const auto option = toolkit_option(word, toolkit_options, joined)) {
+            if (option->chooses_platform)
                 program.platform_chosen = true;
             if (!option->takes_value || joined)
                 continue;

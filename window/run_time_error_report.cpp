@@ -2,8 +2,6 @@
 
 #include "runtime/run_time_error.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,7 +12,21 @@ namespace {
 // no further handler may run in it.
 bool ending = false;
 
+ShowErrorBox error_box = nullptr;
+
+// The report with the error's description on a paragraph of its own.
+std::string box_text(std::string report) {
+    const std::size_t colon = report.find("': ");
+    if (colon != std::string::npos)
+        report.replace(colon, 3, "':\n\n");
+    return report;
+}
+
 } // namespace
+
+void set_error_box(ShowErrorBox show) {
+    error_box = show;
+}
 
 void run_handler(const runtime::EventHandler& handler) noexcept {
     if (ending || !handler)
@@ -34,16 +46,16 @@ void report_and_end(const std::string& report) noexcept {
         std::fprintf(stderr, "tallyglyph: %s\n", report.c_str());
         std::fflush(stderr);
         try {
-            QString text = QString::fromStdString(report);
-            text.replace(QStringLiteral("': "), QStringLiteral("':\n\n"));
-            QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Tallyglyph"), text);
+            if (error_box != nullptr)
+                error_box(box_text(report));
         } catch (...) {
             // Already ending; stderr holds the report.
         }
     }
     std::fflush(stdout);
-    // The error may be raised deep inside a handler that sits inside a Qt signal; ending
-    // here, as the platform always has, leaves nothing half done to unwind through Qt.
+    // The error may be raised deep inside a handler that sits inside the toolkit's event
+    // dispatch; ending here, as the platform always has, leaves nothing half done to unwind
+    // through the toolkit.
     std::_Exit(run_time_error_exit_status);
 }
 

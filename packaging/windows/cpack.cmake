@@ -1,7 +1,7 @@
 # One cpack run in the Windows build makes tallyglyph-1.00-win64.exe, a 64-bit NSIS
 # installer, and tallyglyph-1.00-win64.zip, the same files to run without installing.
-# The installer puts them into Program Files\Tallyglyph and registers an uninstaller in
-# Apps & features; /S installs and uninstalls silently.
+# The installer puts them into Program Files\Tallyglyph, the window into the Start menu, and
+# registers an uninstaller in Apps & features; /S installs and uninstalls silently.
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME tallyglyph)
@@ -26,6 +26,13 @@ set(CPACK_NSIS_MUI_ICON ${icon})
 set(CPACK_NSIS_MUI_UNIICON ${icon})
 set(CPACK_NSIS_INSTALLED_ICON_NAME Uninstall.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+if(TALLYGLYPH_WINDOW)
+    # The window in the Start menu under the program's name, with its own icon, and offered to
+    # start when the setup is done.
+    set(CPACK_PACKAGE_EXECUTABLES tallyglyph Tallyglyph)
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+    set(CPACK_NSIS_MUI_FINISHPAGE_RUN tallyglyph.exe)
+endif()
 # The version information of the installer, which its uninstaller inherits.
 set(CPACK_NSIS_DEFINES "
   !include FileFunc.nsh

@@ -21,7 +21,8 @@ const QStringList kGeneratedFiles = {
     QStringLiteral("icon.png"),     QStringLiteral("icon-16.png"),
     QStringLiteral("icon-24.png"),  QStringLiteral("icon-48.png"),
     QStringLiteral("icon-64.png"),  QStringLiteral("icon-128.png"),
-    QStringLiteral("icon-256.png"), QStringLiteral("tallyglyph.ico")};
+    QStringLiteral("icon-256.png"), QStringLiteral("tallyglyph.ico"),
+    QStringLiteral("banner.bmp"),   QStringLiteral("banner@2x.bmp")};
 
 QString assetPath(const QString& name) {
     return QDir(QStringLiteral(TALLYGLYPH_ASSETS_DIR)).filePath(name);
@@ -246,30 +247,39 @@ TEST(IconImages, SmallIconIsAVisibleMark) {
     EXPECT_GT(dark, 0);
 }
 
-TEST(IconFile, HoldsOne32PixelBitmapWith256Colours) {
-    const QByteArray ico = readBytes(assetPath(QStringLiteral("tallyglyph.ico")));
-    ASSERT_GE(ico.size(), 6 + 16 + 40);
-    EXPECT_EQ(littleEndian16(ico, 0), 0u);
-    EXPECT_EQ(littleEndian16(ico, 2), 1u) << "resource type should be icon";
-    EXPECT_EQ(littleEndian16(ico, 4), 1u) << "image count";
-    EXPECT_EQ(std::uint8_t(ico[6]), 32);
-    EXPECT_EQ(std::uint8_t(ico[7]), 32);
-    EXPECT_EQ(std::uint8_t(ico[8]), 0) << "0 stands for 256 colours";
-    EXPECT_EQ(littleEndian16(ico, 12), 8u) << "bits per pixel";
+bool samePixels(const QImage& a, const QImage& b) {
+    return a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
 }
 
-TEST(IconFile, ReadsBackAsThe32PixelIcon) {
-    QImageReader reader(assetPath(QStringLiteral("tallyglyph.ico")), "ico");
-    const QImage fromIco = reader.read();
-    ASSERT_FALSE(fromIco.isNull()) << qPrintable(reader.errorString());
-    ASSERT_EQ(fromIco.size(), QSize(32, 32));
+TEST(WindowsArtwork, BitmapBannersAreThePngBanners) {
+    for (const char* name : {"banner", "banner@2x"}) {
+        const QImage bitmap = loadAsset(QStringLiteral("%1.bmp").arg(QLatin1String(name)));
+        EXPECT_EQ(bitmap.format(), QImage::Format_Indexed8) << name;
+        EXPECT_TRUE(
+            samePixels(bitmap, loadAsset(QStringLiteral("%1.png").arg(QLatin1String(name)))))
+            << name;
+    }
+}
 
-    const QImage icon = loadAsset(QStringLiteral("icon.png"));
-    ASSERT_EQ(icon.size(), fromIco.size());
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            ASSERT_EQ(fromIco.pixel(x, y), icon.pixel(x, y)) << "at " << x << "," << y;
-        }
+// The 32 px icon comes first, for readers that take one image; every entry is a 256-colour
+// bitmap with the pixels of the PNG of its size.
+TEST(WindowsArtwork, IconFileHoldsTheWindowsSizesAsDrawn) {
+    const QByteArray ico = readBytes(assetPath(QStringLiteral("tallyglyph.ico")));
+    ASSERT_GE(ico.size(), 6 + 16 + 40);
+    EXPECT_EQ(littleEndian16(ico, 2), 1u) << "resource type should be icon";
+    const int sizes[] = {32, 16, 24, 48, 64, 256};
+    ASSERT_EQ(littleEndian16(ico, 4), std::size(sizes)) << "image count";
+    QImageReader reader(assetPath(QStringLiteral("tallyglyph.ico")), "ico");
+    for (std::size_t i = 0; i < std::size(sizes); ++i) {
+        const qsizetype entry = 6 + 16 * qsizetype(i);
+        EXPECT_EQ(std::uint8_t(ico[entry]), sizes[i] % 256);
+        EXPECT_EQ(std::uint8_t(ico[entry + 2]), 0) << "0 stands for 256 colours";
+        EXPECT_EQ(littleEndian16(ico, entry + 6), 8u) << "bits per pixel";
+        ASSERT_TRUE(reader.jumpToImage(int(i)));
+        const QImage fromIco = reader.read();
+        const QString png = sizes[i] == 32 ? QStringLiteral("icon.png")
+                                           : QStringLiteral("icon-%1.png").arg(sizes[i]);
+        EXPECT_TRUE(samePixels(fromIco, loadAsset(png))) << sizes[i];
     }
 }
 

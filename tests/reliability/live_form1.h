@@ -3,7 +3,7 @@
 // boxes at hand, the sum of the ticked bits read from the widgets, and a wait for the next
 // tick of Timer1.
 
-#include "tests/window/form1_fixture.h"
+#include "tests/window/qt/form1_fixture.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -15,7 +15,8 @@ listed() { LC_ALL=C sort | xargs; }
     { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 zipped=$(cmake -E tar tf "$work/tallyglyph-1.00-win64.zip" |
     sed -n 's|^tallyglyph-1.00-win64/\(.*[^/]\)$|\1|p' | listed)
-[ "$zipped" = "LICENSE.txt README.txt tallyglyph-cli.exe" ] || fail "the zip holds: $zipped"
+[ "$zipped" = "LICENSE.txt README.txt tallyglyph-cli.exe tallyglyph.exe" ] ||
+    fail "the zip holds: $zipped"
 [ -z "$(ours)" ] || fail "Tallyglyph is already installed"
 
 started=$(date +%s%N)
@@ -23,8 +24,12 @@ wine "$work/tallyglyph-1.00-win64.exe" /S || fail "the setup failed with status 
 echo "install test: the $(du -k "$work/tallyglyph-1.00-win64.exe" | cut -f1) KiB setup installed" \
     "in $((($(date +%s%N) - started) / 1000000)) ms"
 installed=$(ls "$drive_c/Program Files/Tallyglyph" | listed)
-[ "$installed" = "LICENSE.txt README.txt Uninstall.exe tallyglyph-cli.exe" ] ||
+[ "$installed" = "LICENSE.txt README.txt Uninstall.exe tallyglyph-cli.exe tallyglyph.exe" ] ||
     fail "installed: $installed"
+[ -n "$(find "$drive_c" -path '*Start Menu*' -iname 'Tallyglyph.lnk')" ] ||
+    fail "no Start menu shortcut"
+[ "$(wine 'C:\Program Files\Tallyglyph\tallyglyph.exe' --version)" = "tallyglyph 1.00" ] ||
+    fail "the installed window does not answer --version"
 wine 'C:\Program Files\Tallyglyph\tallyglyph-cli.exe' encode Sit Shake >"$work/line"
 printf 'set kv_emoteControl "2097153"\n' | cmp -s - "$work/line" ||
     fail "printed: $(od -c "$work/line")"

@@ -1,0 +1,152 @@
+#!/usr/bin/env python3
+"""Measures the Windows window beside a bare Win32 window with an empty 1 ms timer, under Wine,
+in one run, the two taking turns, and prints the results table. Both are stripped first, as
+the installer ships them ($STRIP, x86_64-w64-mingw32-strip unless set).
+- start-up: from starting `wine PROGRAM` until the program reports its first painted frame
+  handed to the screen (TALLYGLYPH_REPORT_FIRST_FRAME), median of the runs;
+- peak working set, as the program reports it at that moment, median of the runs;
+- idle CPU over a span with no input: the scheduler's CPU time of every thread of the program
+  and of the prefix's Wine server, which delivers every tick; median of the rounds.
+Run it under scripts/with-wine-x11.
+Usage: wine_bench.py BUILD_DIR [--quick] [--write FILE]"""
+
+import os
+import re
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def first_frame(program):
+    env = dict(os.environ, TALLYGLYPH_REPORT_FIRST_FRAME="1")
+    started = time.monotonic_ns()
+    child = subprocess.Popen(["wine", program], env=env, stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL)
+    if child.stdout.readline() != b"first-frame\n":
+        raise SystemExit(f"wine_bench: {program} reported no first frame")
+    elapsed_ms = (time.monotonic_ns() - started) / 1e6
+    peak = int(child.stdout.readline().split()[1])
+    child.wait(timeout=60)
+    return elapsed_ms, peak / 1e6
+
+
+def cpu_ns(pid):
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        with open(f"/proc/{pid}/task/{task}/schedstat") as stat:
+            total += int(stat.read().split()[0])
+    return total
+
+
+def wine_server():
+    """The server of this prefix, which keeps its socket in a folder named after the prefix."""
+    prefix = os.stat(os.environ["WINEPREFIX"])
+    folder = f"server-{prefix.st_dev:x}-{prefix.st_ino:x}"
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            if (open(f"/proc/{pid}/comm").read().startswith("wineserver")
+                    and os.readlink(f"/proc/{pid}/cwd").endswith(folder)):
+                return int(pid)
+        except OSError:
+            continue
+    raise SystemExit("wine_bench: no Wine server runs for this prefix")
+
+
+def idle_cpu_percent(program, seconds, server):
+    child = subprocess.Popen(["wine", program], stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    cpu_before = cpu_ns(child.pid) + cpu_ns(server)
+    wall_before = time.monotonic_ns()
+    time.sleep(seconds)
+    cpu_after = cpu_ns(child.pid) + cpu_ns(server)
+    wall_after = time.monotonic_ns()
+    child.terminate()
+    child.wait(timeout=60)
+    return 100.0 * (cpu_after - cpu_before) / (wall_after - wall_before)
+
+
+def measure(programs, runs, idle_seconds, idle_rounds):
+    start = ([], [])
+    peak = ([], [])
+    for run in range(runs):
+        for which in (run % 2, 1 - run % 2):
+            ms, mb = first_frame(programs[which])
+            start[which].append(ms)
+            peak[which].append(mb)
+    server = wine_server()
+    idle = ([], [])
+    for round_ in range(idle_rounds):
+        for which in (round_ % 2, 1 - round_ % 2):
+            idle[which].append(idle_cpu_percent(programs[which], idle_seconds, server))
+    # The fastest run is what the start-up costs when the rest of the machine lets it be.
+    fastest = ([min(start[0])], [min(start[1])])
+    return [(f"Start-up to first painted frame, median of {runs}", "ms", 1, 1.15, start),
+            (f"Start-up to first painted frame, fastest of {runs}", "ms", 1, 1.15, fastest),
+            (f"Peak working set, median of {runs}", "MB", 1, 1.10, peak),
+            (f"Idle CPU over {idle_seconds} s with the Wine server, median of {idle_rounds}",
+             "%", 2, 1.10, idle)]
+
+
+def table(rows):
+    lines = ["| Measure under Wine | Tallyglyph | Bare Win32 window | Ratio | Budget | |",
+             "|---|---|---|---|---|---|"]
+    for name, unit, digits, budget, (ours, bare) in rows:
+        ratio = statistics.median(ours) / statistics.median(bare)
+        lines.append(f"| {name} | {statistics.median(ours):.{digits}f} {unit} "
+                     f"| {statistics.median(bare):.{digits}f} {unit} | {ratio:.3f} "
+                     f"| ≤ {budget:.2f}× | {'met' if ratio <= budget else '**missed**'} |")
+    return "\n".join(lines)
+
+
+def record(path, text):
+    """Replaces the section between the Windows benchmark's markers in PATH with TEXT."""
+    wine = subprocess.run(["wine", "--version"], capture_output=True, text=True).stdout.strip()
+    system = dict(line.rstrip().split("=", 1) for line in open("/etc/os-release") if "=" in line)
+    machine = (f"{os.cpu_count()} × {platform_cpu()}, "
+               f"{system.get('PRETTY_NAME', 'Linux').strip(chr(34))}, {wine}, Xvfb")
+    command = " ".join(["scripts/with-wine-x11", "bench/wine_bench.py"] + sys.argv[1:])
+    section = (f"<!-- bench-windows:start -->\nCommand: `{command}` on "
+               f"{time.strftime('%Y-%m-%d', time.gmtime())}.\n\nMachine: {machine}.\n\n{text}\n"
+               f"<!-- bench-windows:end -->")
+    document = open(path).read()
+    pattern = re.compile(r"<!-- bench-windows:start -->.*?<!-- bench-windows:end -->", re.S)
+    if pattern.search(document):
+        document = pattern.sub(lambda _: section, document)
+    else:
+        document = document.rstrip("\n") + "\n\n" + section + "\n"
+    open(path, "w").write(document)
+
+
+def platform_cpu():
+    for line in open("/proc/cpuinfo"):
+        if line.startswith("model name"):
+            return line.split(":", 1)[1].strip()
+    return "unknown CPU"
+
+
+def main(arguments):
+    if not arguments:
+        raise SystemExit(__doc__)
+    build, options = arguments[0], arguments[1:]
+    quick = "--quick" in options
+    write = options[options.index("--write") + 1] if "--write" in options else None
+    strip = os.environ.get("STRIP", "x86_64-w64-mingw32-strip")
+    with tempfile.TemporaryDirectory() as folder:
+        programs = tuple(f"{folder}/{name}" for name in ("tallyglyph.exe", "baseline.exe"))
+        for built, stripped in zip((f"{build}/window/tallyglyph.exe",
+                                    f"{build}/bench/win32_baseline_window.exe"), programs):
+            subprocess.run([strip, "-o", stripped, built], check=True)
+        rows = measure(programs, runs=3 if quick else 31, idle_seconds=1 if quick else 10,
+                       idle_rounds=1 if quick else 5)
+    text = table(rows)
+    print(text)
+    if write:
+        record(write, text)
+        print(f"wrote the table to {write}")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])

@@ -1,0 +1,56 @@
+#pragma once
+// The real Form1, bound and shown as the program opens it. Clicks go to the window at a
+// point, so they reach whatever lies there, as a user's click would.
+
+#include "core/emote_table.h"
+#include "window/qt/form1_events.h"
+#include "window/qt/form1_window.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QWindow>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+class Form1Test : public ::testing::Test {
+protected:
+    // Opened as the program opens it, with the start-up VALUE if one is given.
+    explicit Form1Test(std::optional<std::uint32_t> value = {})
+        : form(std::make_unique<tallyglyph::window::Form1>()) {
+        tallyglyph::window::open_form1(*form, value);
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    template <typename Widget = QWidget>
+    Widget* item(const char* name) {
+        auto* widget = form->findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QCheckBox* box(int n) { return item<QCheckBox>(tallyglyph::core::emote_row(n).name.data()); }
+    QLineEdit* line_box() { return item<QLineEdit>("Text1"); }
+    QString total() { return item<QLabel>("Label3")->text(); }
+
+    // Clicks at a point of the client area.
+    void click_at(QPoint point) {
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, point);
+    }
+    // Clicks at an offset inside a named item's rectangle.
+    void click_in(const char* name, QPoint offset) {
+        click_at(item(name)->geometry().topLeft() + offset);
+    }
+    // Waits for the ticks to bring the line to what is expected.
+    bool line_becomes(const QString& expected) {
+        return QTest::qWaitFor([&] { return line_box()->text() == expected; }, 1000);
+    }
+    static QString line_for(const char* total) {
+        return QStringLiteral("set kv_emoteControl \"%1\"").arg(QLatin1String(total));
+    }
+
+    std::unique_ptr<tallyglyph::window::Form1> form;
+};

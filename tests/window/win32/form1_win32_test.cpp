@@ -1,0 +1,153 @@
+// The Windows window in-process, as the program opens it: what assistive technology reads of
+// its controls through Windows' own accessibility interface, what their default actions do,
+// and the keyboard's way through them.
+
+#include "core/emote_table.h"
+#include "window/form1_layout.h"
+#include "window/win32/form1_events.h"
+#include "window/win32/form1_window.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <oleacc.h>
+#include <string>
+
+namespace {
+
+using namespace tallyglyph;
+
+class Form1Win32Test : public ::testing::Test {
+protected:
+    Form1Win32Test() {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        form = std::make_unique<window::Form1>();
+        window::open_form1(*form);
+    }
+    ~Form1Win32Test() override {
+        form.reset();
+        CoUninitialize();
+    }
+
+    IAccessible* accessible(const char* name) {
+        IAccessible* object = nullptr;
+        EXPECT_EQ(AccessibleObjectFromWindow(form->control(name), static_cast<DWORD>(OBJID_CLIENT),
+                                             __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)),
+                  S_OK)
+            << name;
+        return object;
+    }
+    std::string total() { return form->items().label("Label3").caption(); }
+
+    std::unique_ptr<window::Form1> form;
+};
+
+VARIANT self() {
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    return child;
+}
+
+// A text the object gives through its out parameter, or "(none)" when it gives none.
+template <typename Ask>
+std::wstring text(Ask ask) {
+    BSTR answer = nullptr;
+    const HRESULT result = ask(&answer);
+    std::wstring copy = SUCCEEDED(result) && answer != nullptr ? std::wstring(answer) : L"(none)";
+    SysFreeString(answer);
+    return copy;
+}
+
+struct Presented {
+    const char* item;
+    LONG role;
+    const wchar_t* name;
+    const wchar_t* default_action; // null: not asked
+};
+
+TEST_F(Form1Win32Test, EachControlPresentsAsItsStoredDescriptionSays) {
+    const Presented rows[] = {
+        {"Check1", ROLE_SYSTEM_CHECKBUTTON, L"Sit", L"Check"},
+        {"Check22", ROLE_SYSTEM_CHECKBUTTON, L"Shake", L"Check"},
+        {"Label1", ROLE_SYSTEM_PUSHBUTTON, L"Reset", L"Press"},
+        {"Label6", ROLE_SYSTEM_PUSHBUTTON, L"ALL", L"Press"},
+        {"Text1", ROLE_SYSTEM_TEXT, L"Console command", nullptr},
+        {"Picture1", ROLE_SYSTEM_GRAPHIC, L"Korvath", nullptr},
+        {"Text2", ROLE_SYSTEM_STATICTEXT, L"Select the emotes you want to allow.", nullptr},
+    };
+    for (const Presented& row : rows) {
+        IAccessible* object = accessible(row.item);
+        ASSERT_NE(object, nullptr) << row.item;
+        VARIANT role{};
+        EXPECT_EQ(object->get_accRole(self(), &role), S_OK) << row.item;
+        EXPECT_EQ(role.lVal, row.role) << row.item;
+        EXPECT_EQ(text([&](BSTR* name) { return object->get_accName(self(), name); }), row.name)
+            << row.item;
+        if (row.default_action != nullptr) {
+            EXPECT_EQ(
+                text([&](BSTR* action) { return object->get_accDefaultAction(self(), action); }),
+                row.default_action)
+                << row.item;
+        }
+        object->Release();
+    }
+}
+
+TEST_F(Form1Win32Test, DefaultActionsClickWithoutTakingTheFocusFromTheBoxes) {
+    IAccessible* sit = accessible("Check1");
+    ASSERT_NE(sit, nullptr);
+    ASSERT_EQ(sit->accDoDefaultAction(self()), S_OK);
+    VARIANT state{};
+    ASSERT_EQ(sit->get_accState(self(), &state), S_OK);
+    EXPECT_TRUE(state.lVal & STATE_SYSTEM_CHECKED);
+    EXPECT_EQ(text([&](BSTR* action) { return sit->get_accDefaultAction(self(), action); }),
+              L"Uncheck");
+    EXPECT_EQ(total(), "1");
+    sit->Release();
+
+    const HWND focused = GetFocus();
+    for (const auto& [button, expected] : {std::pair{"Label6", "4194303"}, {"Label1", "0"}}) {
+        IAccessible* object = accessible(button);
+        ASSERT_NE(object, nullptr);
+        EXPECT_EQ(object->accDoDefaultAction(self()), S_OK) << button;
+        EXPECT_EQ(total(), expected) << button;
+        ASSERT_EQ(object->get_accState(self(), &state), S_OK);
+        EXPECT_FALSE(state.lVal & STATE_SYSTEM_FOCUSABLE) << button;
+        object->Release();
+    }
+    EXPECT_EQ(GetFocus(), focused);
+}
+
+TEST_F(Form1Win32Test, StoredTextsShapesAndTheRuleAreNoWindows) {
+    int children = 0;
+    EnumChildWindows(
+        form->handle(), [](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; },
+        reinterpret_cast<LPARAM>(&children));
+    EXPECT_EQ(children, 27); // 22 boxes, Reset, ALL, the line, the instruction, the banner
+    for (const char* name : {"Label2", "Label3", "Label4", "Shape1", "Shape2", "Line1"})
+        EXPECT_EQ(form->control(name), nullptr) << name;
+    EXPECT_EQ(form->items().label("Label2").caption(), "set kv_emoteControl ");
+}
+
+TEST_F(Form1Win32Test, TabFollowsTheStoredOrderAndSpaceTicksTheFocusedBox) {
+    std::vector<std::string> order;
+    for (std::size_t i = 0; i <= window::form1_tab_order().size(); ++i) {
+        for (const auto& item : window::form1_items())
+            if (form->control(item.name) == GetFocus())
+                order.emplace_back(item.name);
+        MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        ASSERT_TRUE(form->navigate(tab));
+    }
+    std::vector<std::string> expected(window::form1_tab_order().begin(),
+                                      window::form1_tab_order().end());
+    expected.push_back(expected.front()); // and round again
+    EXPECT_EQ(order, expected);
+
+    SetFocus(form->control("Check2"));
+    SendMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0);
+    EXPECT_EQ(total(), "2");
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# The Windows program under Wine on a private X server (run it through scripts/with-wine-x11),
+# driven with xdotool and read back through the clipboard, which Wine shares with X: its size
+# and banner at 96 and 192 dpi, clicks on boxes, label-buttons and frames, values given at the
+# start and pasted, the command line's answers, and the size of the stripped program.
+# Usage: wine_window_test.sh PROGRAM.exe STRIP
+set -u
+program=$1 strip=$2
+root=$(cd "$(dirname "$0")/../../.." && pwd)
+. "$root/scripts/x11-session.sh"
+copy_timeout=30
+
+passed=0 failed=0
+# expect WHAT GOT EXPECTED
+expect() {
+    if [ "$2" = "$3" ]; then echo "ok   $1: $2"; passed=$((passed + 1)); else
+        echo "FAIL $1: got '$2', expected '$3'"; failed=$((failed + 1)); fi
+}
+line() { printf 'set kv_emoteControl "%s"' "$1"; }
+expect_line() { expect "$1" "$(copy_line "$(line "$2")" "${3:-ctrl+c}")" "$(line "$2")"; }
+
+# Wine reads the screen's scale as each program starts.
+set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+
+# Wine's windows carry no process id; the title finds the one visible window.
+start_window() {
+    wine "$program" "$@" >/dev/null 2>&1 &
+    program_pid=$!
+    x11_pids=("$program_pid" "${x11_pids[@]}")
+    window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Korvath - Tallyglyph$' |
+        head -n 1)
+    [ -n "$window" ] || { echo "FAIL the window did not appear"; exit 1; }
+}
+size() { xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p'; }
+# How many pixels of the window's rectangle W×H+X+Y differ from IMAGE set in black to W×H,
+# once none do or 30 s have passed: a busy machine may show the window before it is painted.
+differing_pixels() {
+    local deadline=$((SECONDS + 30)) count
+    convert "$2" -background black -extent "${1%%+*}" "$scratch/expected.png"
+    while true; do
+        import -window "$window" -crop "$1" +repage "$scratch/shown.png"
+        count=$(compare -metric AE "$scratch/shown.png" "$scratch/expected.png" null: 2>&1)
+        [ "$count" = 0 ] || ((SECONDS >= deadline)) || { sleep 0.1; continue; }
+        echo "$count"
+        return
+    done
+}
+scratch=$(mktemp -d)
+trap 'cleanup_x11_session; rm -rf "$scratch"' EXIT
+
+# Opens the line's context menu, waits until it shows, and takes its Paste.
+paste_from_menu() {
+    xdotool mousemove --window "$window" 200 225 click 3
+    for _ in $(seq 1 600); do
+        if (($(xdotool search --onlyvisible --class '^tallyglyph\.exe$' | wc -l) > 1)); then
+            xdotool key p
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# Pastes TEXT into the line with the keys or command PASTE until the line shows VALUE: Wine
+# notices a change of the X clipboard a moment later, and a paste made before that brings the
+# text that was there before.
+expect_paste() {
+    local what=$1 text=$2 value=$3 paste=$4 copied=""
+    for _ in 1 2 3 4 5; do
+        seed_clipboard "$text" && click_line && $paste || continue
+        copied=$(copy_timeout=10 copy_line "$(line "$value")")
+        [ "$copied" = "$(line "$value")" ] && break
+        xdotool key Escape # a menu still open
+    done
+    expect "$what" "$copied" "$(line "$value")"
+}
+
+set_dpi 96
+start_window
+expect "size at 96 dpi" "$(size)" 470x240
+expect "banner at its place, the box's colour beyond it" \
+    "$(differing_pixels 225x49+88+8 "$root/assets/banner.png")" 0
+click 30 96  # Sit
+click 310 96 # Shake
+expect_line "Sit and Shake" 2097153
+click 420 192 # ALL
+expect_line "ALL" 4194303
+click 356 192 # Reset
+expect_line "Reset" 0
+click 393 185 # on the frame of ALL
+expect_line "the frame of ALL" 4194303
+click 384 199 # on the frame of Reset
+expect_line "the frame of Reset" 0
+click 30 96
+expect_line "typing gives way to the line" 1 "a b c ctrl+a ctrl+c"
+expect_paste "a number pasted with Ctrl+V" 4194303 4194303 "xdotool key ctrl+v"
+expect_paste "a line pasted with Shift+Insert" ' set kv_emoteControl "5" ' 5 \
+    "xdotool key shift+Insert"
+expect_paste "a number pasted from the context menu" 2097152 2097152 paste_from_menu
+seed_clipboard 4194304 && click_line && xdotool key ctrl+v
+expect_line "4194304 pasted changes nothing" 2097152
+stop_program
+
+start_window 'set kv_emoteControl "2097153"'
+expect_line "started on a value" 2097153
+stop_program
+
+# expect_answer WHAT STATUS STDOUT STDERR ARGUMENT...: no window ever shows.
+expect_answer() {
+    local what=$1 status=$2 out=$3 err=$4 got
+    shift 4
+    timeout 60 wine "$program" "$@" >"$scratch/out" 2>"$scratch/err"
+    got=$?
+    expect "$what" "$got $(head -n 1 "$scratch/out")$(cat "$scratch/err")" "$status $out$err"
+    ! xdotool search --onlyvisible --name 'Korvath - Tallyglyph' >/dev/null ||
+        expect "$what: no window" shown none
+}
+expect_answer "bad value" 2 "" \
+    "tallyglyph: bit 22 (4194304) of 4194304 is not an emote; emotes use bits 0 to 21" 4194304
+expect_answer "unknown option" 2 "" \
+    "tallyglyph: unknown option '-platform'; try 'tallyglyph --help'" -platform windows
+expect_answer "help" 0 "Usage: tallyglyph [VALUE]" "" --help
+expect_answer "version" 0 "tallyglyph 1.00" "" --version
+
+set_dpi 192
+start_window
+expect "size at 192 dpi" "$(size)" 940x480
+expect "the double-size banner at 192 dpi, not the small one enlarged" \
+    "$(differing_pixels 450x98+176+16 "$root/assets/banner@2x.png")" 0
+stop_program
+
+"$strip" -o "$scratch/stripped.exe" "$program"
+bytes=$(stat -c %s "$scratch/stripped.exe")
+expect "stripped size under 1 MB" "$((bytes < 1048576))" 1
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,50 @@
+#include "program_start.h"
+
+#include "core/console_value.h"
+#include "form1_layout.h"
+
+namespace tallyglyph::window {
+namespace {
+
+ProgramStart refused(const std::exception& error) {
+    ProgramStart start;
+    start.mistake = std::string("tallyglyph: ") + error.what() + "\n";
+    start.exit_status = exit_usage;
+    return start;
+}
+
+} // namespace
+
+ProgramStart read_program_start(std::span<const std::string_view> arguments,
+                                std::span<const ToolkitOption> toolkit_options,
+                                const FrontEndHelp& help) {
+    ProgramArguments program;
+    ProgramStart start;
+    try {
+        program = read_program_arguments(arguments, toolkit_options);
+        // Read with the prefix and quote mark of the window's own stored description, so
+        // the line it shows reads back before the window exists.
+        if (program.request == Request::open_window && !program.value_words.empty())
+            start.value = core::read_console_value(program.value_words, form1_item("Label2").text,
+                                                   form1_item("Label4").text);
+    } catch (const ArgumentError& error) {
+        return refused(error);
+    } catch (const core::ValueError& error) {
+        return refused(error);
+    }
+    switch (program.request) {
+    case Request::show_help:
+        start.output = help_text(help);
+        break;
+    case Request::show_version:
+        start.output = version_text();
+        break;
+    case Request::open_window:
+        start.opens_window = true;
+        start.platform_chosen = program.platform_chosen;
+        break;
+    }
+    return start;
+}
+
+} // namespace tallyglyph::window

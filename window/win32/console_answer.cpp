@@ -1,0 +1,60 @@
+#include "console_answer.h"
+
+#include "wide_text.h"
+
+#include <cstdlib>
+#include <windows.h>
+
+namespace tallyglyph::window {
+namespace {
+
+HANDLE usable(HANDLE handle) {
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+                   GetFileType(handle) != FILE_TYPE_UNKNOWN
+               ? handle
+               : nullptr;
+}
+
+// The output given to the program, or the console of the program that started it.
+HANDLE output(DWORD which) {
+    if (HANDLE given = usable(GetStdHandle(which)))
+        return given;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return nullptr;
+    return usable(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr));
+}
+
+// A console shows UTF-16 whatever its code page; files and pipes get the bytes themselves,
+// lines ending in "\n" as everywhere.
+bool write(HANDLE handle, std::string_view text) {
+    DWORD written = 0;
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        const std::wstring wide = utf16(text);
+        return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written,
+                             nullptr) &&
+               written == wide.size();
+    }
+    return WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
+}
+
+} // namespace
+
+int answer_without_window(const ProgramStart& start) {
+    const bool mistake = !start.mistake.empty();
+    const std::string& text = mistake ? start.mistake : start.output;
+    if (HANDLE handle = output(mistake ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE)) {
+        if (write(handle, text))
+            return start.exit_status;
+        if (HANDLE errors = usable(GetStdHandle(STD_ERROR_HANDLE)))
+            write(errors, "tallyglyph: cannot write the output\n");
+        return EXIT_FAILURE;
+    }
+    MessageBoxW(nullptr, utf16(text).c_str(), L"Tallyglyph",
+                MB_OK | (mistake ? MB_ICONERROR : MB_ICONINFORMATION));
+    return start.exit_status;
+}
+
+} // namespace tallyglyph::window

@@ -1,0 +1,56 @@
+#include "form1_events.h"
+
+#include "console_answer.h"
+#include "form1_window.h"
+#include "message_loop.h"
+#include "wide_text.h"
+#include "window/form1_handlers.h"
+#include "window/program_start.h"
+#include "window/run_time_error_report.h"
+
+#include <string>
+#include <vector>
+
+namespace tallyglyph::window {
+namespace {
+
+constexpr FrontEndHelp win32_help{
+    .paste = "A value pasted into the line at the foot of the window (Ctrl+V, Shift+Insert or\n"
+             "the menu's Paste) ticks its emotes the same way; any other text there gives way\n"
+             "to the line again at once.\n",
+    .options = "",
+    .mistakes = "A wrong option or a VALUE that cannot be read is reported in one line, on the\n"
+                "console that started the program or else in a message box, and no window\n"
+                "opens.\n"};
+
+void show_error_box(const std::string& text) {
+    MessageBoxW(GetActiveWindow(), utf16(text).c_str(), L"Tallyglyph", MB_OK | MB_ICONERROR);
+}
+
+} // namespace
+
+void open_form1(Form1& form, std::optional<std::uint32_t> value) {
+    set_error_box(show_error_box);
+    run_handler([&form, value] {
+        bind_form1_handlers(form.items());
+        start_form1(form.items(), value);
+        form.show(SW_SHOWNORMAL);
+        form.items().timer("Timer1").set_enabled(true);
+    });
+}
+
+int run_tallyglyph(int argc, wchar_t* argv[]) {
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i)
+        words.push_back(utf8(argv[i]));
+    const std::vector<std::string_view> arguments(words.begin(), words.end());
+    const ProgramStart start = read_program_start(arguments, {}, win32_help);
+    if (!start.opens_window)
+        return answer_without_window(start);
+
+    Form1 form;
+    open_form1(form, start.value);
+    return run_message_loop([&form](MSG& message) { return form.navigate(message); });
+}
+
+} // namespace tallyglyph::window

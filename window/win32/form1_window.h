@@ -1,0 +1,52 @@
+#pragma once
+// The main window, built item by item from its stored description and laid out for the DPI
+// of the screen it is on, again whenever it moves to a screen of another scale. It owns the
+// controls and the adapters through which the logic reaches them by name, and routes
+// Windows' notifications to those adapters; it binds no handler itself.
+
+#include "dpi_resources.h"
+#include "item_controls.h"
+#include "win32_items.h"
+
+#include <memory>
+#include <vector>
+#include <windows.h>
+
+namespace tallyglyph::window {
+
+class Form1 {
+public:
+    // Created hidden, at its size for the screen it opens on.
+    Form1();
+    ~Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    HWND handle() const { return window_; }
+    runtime::Items& items() { return items_; }
+    // The control of a named item, or none for an item that is no window.
+    HWND control(std::string_view name) const;
+
+    // Shows the window with Check1 focused.
+    void show(int show_command);
+
+    // Keyboard navigation between the controls: Tab and Shift+Tab in the stored order, and
+    // Space on the focused box. Tells whether MESSAGE was that.
+    bool navigate(MSG& message);
+
+private:
+    static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+    const ItemControl* control_of(HWND window) const;
+    SIZE outer_size(int dpi) const;
+    void use_scale(int dpi);
+
+    HWND window_ = nullptr;
+    std::unique_ptr<DpiResources> scale_;
+    std::vector<std::unique_ptr<ItemControl>> controls_;
+    Win32Items items_;
+    HICON icons_[2] = {};
+    HWND focus_ = nullptr; // given back when the window is active again
+};
+
+} // namespace tallyglyph::window
