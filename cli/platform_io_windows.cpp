@@ -1,4 +1,5 @@
 #include "platform_io.h"
+#include "runtime/wide_text.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -7,30 +8,9 @@
 #include <windows.h>
 
 namespace tallyglyph::cli {
-namespace {
 
-std::string utf8(std::wstring_view text) {
-    if (text.empty())
-        return {};
-    const int length = static_cast<int>(text.size());
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), size, nullptr, nullptr);
-    return result;
-}
-
-std::wstring utf16(std::string_view text) {
-    if (text.empty())
-        return {};
-    const int length = static_cast<int>(text.size());
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, result.data(), size);
-    return result;
-}
-
-} // namespace
+using runtime::utf16;
+using runtime::utf8;
 
 // The narrow argv holds the arguments in the ANSI code page, which has no place for most
 // characters; the wide command line holds them all.

@@ -1,14 +1,15 @@
 #pragma once
-// Windows speaks UTF-16; the logic and the stored description speak UTF-8.
+// The text of a window, and the conversions between UTF-16 and UTF-8 at hand.
+
+#include "runtime/wide_text.h"
 
 #include <string>
-#include <string_view>
 #include <windows.h>
 
 namespace tallyglyph::window {
 
-std::wstring utf16(std::string_view text);
-std::string utf8(std::wstring_view text);
+using runtime::utf16;
+using runtime::utf8;
 
 // The text a window or control shows.
 std::wstring window_text(HWND window);
