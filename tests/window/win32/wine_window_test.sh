@@ -19,8 +19,7 @@ expect() {
 line() { printf 'set kv_emoteControl "%s"' "$1"; }
 expect_line() { expect "$1" "$(copy_line "$(line "$2")" "${3:-ctrl+c}")" "$(line "$2")"; }
 
-# Wine reads the screen's scale as each program starts.
-set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+set_dpi() { "$root/scripts/wine-dpi" "$1"; }
 
 # Wine's windows carry no process id; the title finds the one visible window.
 start_window() {
