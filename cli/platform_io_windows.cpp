@@ -4,12 +4,12 @@
 #include <fcntl.h>
 #include <io.h>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <windows.h>
 
 namespace tallyglyph::cli {
 
-using runtime::utf16;
 using runtime::utf8;
 
 // The narrow argv holds the arguments in the ANSI code page, which has no place for most
@@ -26,18 +26,11 @@ std::vector<std::string> command_line_words(int, char*[]) {
     return result;
 }
 
-// A console shows UTF-16 whatever its code page; files and pipes get the bytes themselves,
-// in binary mode, which leaves "\n" alone.
+// Files and pipes get the bytes themselves, in binary mode, which leaves "\n" alone.
 bool write_text(std::FILE* stream, std::string_view text) {
     const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
-    DWORD mode = 0;
-    if (GetConsoleMode(handle, &mode)) {
-        const std::wstring wide = utf16(text);
-        DWORD written = 0;
-        return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written,
-                             nullptr) &&
-               written == wide.size();
-    }
+    if (const std::optional<bool> shown = runtime::write_console(handle, text))
+        return *shown;
     _setmode(_fileno(stream), _O_BINARY);
     return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
            std::fflush(stream) == 0;

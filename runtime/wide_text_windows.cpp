@@ -25,4 +25,14 @@ std::string utf8(std::wstring_view text) {
     return result;
 }
 
+std::optional<bool> write_console(void* handle, std::string_view text) {
+    DWORD mode = 0;
+    if (!GetConsoleMode(handle, &mode))
+        return std::nullopt;
+    const std::wstring wide = utf16(text);
+    DWORD written = 0;
+    return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) &&
+           written == wide.size();
+}
+
 } // namespace tallyglyph::runtime

@@ -3,6 +3,7 @@
 #include "wide_text.h"
 
 #include <cstdlib>
+#include <optional>
 #include <windows.h>
 
 namespace tallyglyph::window {
@@ -25,17 +26,11 @@ HANDLE output(DWORD which) {
                               OPEN_EXISTING, 0, nullptr));
 }
 
-// A console shows UTF-16 whatever its code page; files and pipes get the bytes themselves,
-// lines ending in "\n" as everywhere.
+// Files and pipes get the bytes themselves, lines ending in "\n" as everywhere.
 bool write(HANDLE handle, std::string_view text) {
+    if (const std::optional<bool> shown = runtime::write_console(handle, text))
+        return *shown;
     DWORD written = 0;
-    DWORD mode = 0;
-    if (GetConsoleMode(handle, &mode)) {
-        const std::wstring wide = utf16(text);
-        return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written,
-                             nullptr) &&
-               written == wide.size();
-    }
     return WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
            written == text.size();
 }
