@@ -5,7 +5,6 @@
 #include "platform_io.h"
 #include "program.h"
 #include "rcon/emote_control.h"
-#include "rcon/reply.h"
 #include "rcon/server_address.h"
 #include "usage_error.h"
 
@@ -48,8 +47,8 @@ std::string get_from_server(const Invocation& invocation) {
     const rcon::EmoteControl control = rcon::read_emote_control(client);
     if (control.latched)
         write_text(stderr, std::string(program_name) + ": note: the server takes " +
-                               std::string(rcon::emote_control_variable) + " \"" +
-                               rcon::shown_text(*control.latched) + "\" at the next map restart\n");
+                               std::string(rcon::emote_control_variable) + " " +
+                               client.shown(*control.latched) + " at the next map restart\n");
     return invocation.value_only ? std::to_string(control.value) + "\n"
                                  : captions_of(control.value);
 }
@@ -66,11 +65,9 @@ std::string set_on_server(const Invocation& invocation) {
 std::string change_on_server(const Invocation& invocation) {
     const std::uint32_t named = value_of_names(invocation.operands);
     rcon::RconClient client = client_for(invocation);
-    const std::uint32_t current = rcon::read_emote_control(client).value;
-    const std::uint32_t value =
-        invocation.command == Command::allow ? current | named : current & ~named;
-    rcon::set_emote_control(client, value);
-    return console_line(value);
+    const bool allow = invocation.command == Command::allow;
+    return console_line(rcon::change_emote_control(
+        client, [&](std::uint32_t current) { return allow ? current | named : current & ~named; }));
 }
 
 } // namespace tallyglyph::cli

@@ -1,7 +1,7 @@
 #pragma once
 // The few socket calls an exchange needs, behind one interface: resolving a server and one
-// connected UDP socket to one of its addresses. datagram_socket_posix.cpp implements them
-// with POSIX sockets, datagram_socket_winsock.cpp with Winsock.
+// connected UDP socket to one of its addresses. posix/datagram_socket.cpp implements them
+// with POSIX sockets, windows/datagram_socket.cpp with Winsock.
 
 #include "server_address.h"
 
@@ -25,6 +25,9 @@ struct SocketAddress {
 // Every UDP address of the server (host names, IPv4 and IPv6), in the resolver's order.
 // Raises ServerError when the host cannot be resolved.
 std::vector<SocketAddress> resolve(const ServerAddress& server);
+
+// The address in numbers, as 127.0.0.1 or ::1, for messages.
+std::string numeric_host(const SocketAddress& address);
 
 // The addresses of a resolver's list, whose entries both systems call addrinfo.
 template <typename AddressInfo>

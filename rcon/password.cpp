@@ -2,48 +2,37 @@
 
 #include "rcon_error.h"
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
 
 namespace tallyglyph::rcon {
 namespace {
 
-// With the longest command the companion sends, a request stays well under the 1 KiB a
-// server reads of it.
-constexpr std::size_t longest_password = 512;
-
-// What the server would split the password at, named for the message; empty when nothing.
-std::string splitting_character(std::string_view text) {
+// What the server would split or change the password at, named for the message, and what
+// that does; empty when nothing.
+std::string what_the_server_changes(std::string_view text) {
+    const auto non_ascii = [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80;
+    };
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == ' ')
-            return "a blank";
+            return "a blank, at which the server would split it and run the rest as a command";
         if (c == '"')
-            return "a quote mark (\")";
+            return "a quote mark (\"), at which the server would split it and run the rest as a "
+                   "command";
         if (c == ';')
-            return "a semicolon";
+            return "a semicolon, at which the server would split it and run the rest as a "
+                   "command";
         if (byte < 0x20 || byte == 0x7f)
-            return "a control character";
+            return "a control character, at which the server would end or split it";
+        if (c == '%')
+            return "a percent sign (%), which the server turns into a full stop";
     }
+    if (text.find("//") != std::string_view::npos || text.find("/*") != std::string_view::npos)
+        return "\"//\" or \"/*\", where the server would take the rest for a comment";
+    if (std::ranges::any_of(text, non_ascii))
+        return "a character outside ASCII, which a server may turn into a full stop";
     return {};
-}
-
-void require_private(const std::filesystem::path& path) {
-#if !defined(_WIN32)
-    using std::filesystem::perms;
-    std::error_code error;
-    const perms mode = std::filesystem::status(path, error).permissions();
-    const perms others = perms::group_all | perms::others_all;
-    if (!error && (mode & others) != perms::none) {
-        char octal[8];
-        std::snprintf(octal, sizeof octal, "%04o", static_cast<unsigned>(mode & perms::mask));
-        throw InputError("the password file '" + path.string() + "' is open to other users " +
-                         "(mode " + octal + "); make it private with: chmod 600 '" + path.string() +
-                         "'");
-    }
-#else
-    (void)path; // Windows keeps files private by their access lists, not by mode bits.
-#endif
 }
 
 } // namespace
@@ -54,22 +43,17 @@ Password::Password(std::string text) : text_(std::move(text)) {
     if (text_.size() > longest_password)
         throw InputError("the rcon password is longer than " + std::to_string(longest_password) +
                          " characters");
-    if (const std::string what = splitting_character(text_); !what.empty())
-        throw InputError("the rcon password holds " + what + ", at which the server would " +
-                         "split it and run the rest as a command; an rcon password cannot hold " +
-                         "blanks, quote marks, semicolons or control characters");
+    if (const std::string what = what_the_server_changes(text_); !what.empty())
+        throw InputError("the rcon password holds " + what + "; an rcon password is printable " +
+                         "ASCII without blanks, quote marks, semicolons, percent signs, \"//\" " +
+                         "or \"/*\"");
 }
 
-Password read_password_file(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw InputError("cannot read the password file '" + path.string() + "'");
-    require_private(path);
-    std::string line;
-    std::getline(file, line);
+Password first_line_password(std::string_view start) {
+    std::string_view line = start.substr(0, start.find('\n'));
     if (line.ends_with('\r'))
-        line.pop_back();
-    return Password(std::move(line));
+        line.remove_suffix(1);
+    return Password(std::string(line));
 }
 
 } // namespace tallyglyph::rcon

@@ -1,23 +1,57 @@
 #include "rcon_client.h"
 
-#include "exchange.h"
 #include "rcon_error.h"
+#include "reply.h"
 
 namespace tallyglyph::rcon {
+namespace {
 
-RconClient::RconClient(ServerAddress server, Password password)
-    : server_(std::move(server)), password_(std::move(password)) {}
+std::string_view without_newline(std::string_view text) {
+    return text.substr(0, text.find('\n'));
+}
 
-std::string RconClient::run(std::string_view command) {
-    const std::string reply =
-        exchange(server_, "rcon " + password_.text() + " " + std::string(command));
+} // namespace
+
+RconClient::RconClient(const ServerAddress& server, Password password)
+    : RconClient(server.text, resolve(server), std::move(password)) {}
+
+RconClient::RconClient(std::string server, std::vector<SocketAddress> addresses, Password password)
+    : link_(std::move(server), std::move(addresses), ServerLink::Clock::now() + command_deadline),
+      password_(std::move(password)) {}
+
+Reply RconClient::run(std::string_view command) {
+    Reply reply = link_.exchange("rcon " + password_.text() + " " + std::string(command));
     // Retrying a wrong password would look like guessing in the server's log, and would use
     // up the allowance the server gives wrong passwords from everyone.
-    if (reply == "Bad rconpassword.\n")
-        throw ServerError(server_.text + " did not accept the rcon password (Bad rconpassword.)");
-    if (reply == "No rconpassword set on the server.\n")
-        throw ServerError("rcon is disabled on that server (No rconpassword set on the server.)");
+    if (says_bad_password(reply.text))
+        throw ServerError(server() + " did not accept the rcon password (" +
+                          std::string(without_newline(reply.text)) + ")");
+    if (says_rcon_disabled(reply.text))
+        throw ServerError("rcon is disabled on that server (" +
+                          std::string(without_newline(reply.text)) + ")");
     return reply;
+}
+
+Engine RconClient::engine() {
+    if (!engine_) {
+        const Reply reply = run(version_variable);
+        try {
+            engine_ = engine_of_version_print(reply.text);
+        } catch (const ServerError& error) {
+            throw ServerError(error.what() + (": " + shown(reply.text)));
+        }
+    }
+    return *engine_;
+}
+
+std::string RconClient::shown(std::string_view server_text) const {
+    constexpr std::string_view mask = "********";
+    const std::string& secret = password_.text();
+    std::string text(server_text);
+    for (std::size_t at = text.find(secret); at != std::string::npos;
+         at = text.find(secret, at + mask.size()))
+        text.replace(at, secret.size(), mask);
+    return shown_text(text);
 }
 
 } // namespace tallyglyph::rcon

@@ -3,18 +3,39 @@
 #include "core/words.h"
 #include "rcon_error.h"
 
+#include <array>
 #include <cstdio>
 
 namespace tallyglyph::rcon {
 namespace {
 
 constexpr std::string_view reply_header = "\xff\xff\xff\xffprint\n";
-constexpr std::string_view name_end = "\" is:\"";
-constexpr std::string_view value_end = "^7\""; // the colour reset the console adds
-constexpr std::string_view default_start = " default:\"";
-constexpr std::string_view latched_start = "latched: \"";
 
-// Splits off the first line, newline included; none when the text has no newline.
+// The pieces of one engine's print of a variable, colour codes included: they are part of
+// the frame, and a value is taken only from between its exact ends.
+struct PrintForm {
+    Frame frame;
+    std::string_view before_name;
+    std::string_view after_name;
+    std::string_view value_end;
+    std::string_view the_default;
+    std::string_view default_start; // the default then ends as the value does
+    std::string_view latched_word;  // what a latched line starts with, and a description never
+    std::string_view latched_start;
+    std::string_view latched_end;
+};
+
+constexpr std::array<PrintForm, 2> print_forms{{
+    {Frame::quake, "\"", "\" is:\"", "^7\"", ", the default", " default:\"",
+     "latched:", "latched: \"", "\""},
+    {Frame::openjk, "^9Cvar ^7", " = ^9\"^7", "^9\"^7", ", ^7the default", ", ^7default = ^9\"^7",
+     "     latched =", "     latched = ^9\"^7", "^9\""},
+}};
+
+// The longest server text a message quotes, before it is cut short.
+constexpr std::size_t longest_shown = 120;
+
+// Splits off the first line, newline excluded; none when the text has no newline.
 std::optional<std::string_view> first_line(std::string_view& text) {
     const std::size_t newline = text.find('\n');
     if (newline == std::string_view::npos)
@@ -24,21 +45,74 @@ std::optional<std::string_view> first_line(std::string_view& text) {
     return line;
 }
 
-// What follows the value on its line: nothing, ", the default" or " default:"D^7"".
-bool is_value_tail(std::string_view tail) {
-    if (tail.empty() || tail == ", the default")
-        return true;
-    if (tail.size() < default_start.size() + value_end.size() || !tail.starts_with(default_start) ||
-        !tail.ends_with(value_end))
-        return false;
-    const std::string_view fallback =
-        tail.substr(default_start.size(), tail.size() - default_start.size() - value_end.size());
-    return fallback.find(value_end) == std::string_view::npos;
+// What follows the value on its line; none when it is not one of the form's tails.
+std::optional<DefaultShown> default_shown(const PrintForm& form, std::string_view tail) {
+    if (tail.empty())
+        return DefaultShown::no;
+    if (tail == form.the_default)
+        return DefaultShown::as_the_default;
+    const std::size_t frame = form.default_start.size() + form.value_end.size();
+    if (tail.size() < frame || !tail.starts_with(form.default_start) ||
+        !tail.ends_with(form.value_end))
+        return std::nullopt;
+    const std::string_view fallback = tail.substr(form.default_start.size(), tail.size() - frame);
+    if (fallback.find(form.value_end) != std::string_view::npos)
+        return std::nullopt;
+    return DefaultShown::as_a_value;
 }
 
-[[noreturn]] void unexpected(std::string_view name, std::string_view text) {
+// The pending value in a latched line; none when the line is not one.
+std::optional<std::string> latched_value(const PrintForm& form, std::string_view line) {
+    const std::size_t frame = form.latched_start.size() + form.latched_end.size();
+    if (line.size() < frame || !line.starts_with(form.latched_start) ||
+        !line.ends_with(form.latched_end))
+        return std::nullopt;
+    return std::string(line.substr(form.latched_start.size(), line.size() - frame));
+}
+
+[[noreturn]] void unexpected(std::string_view name) {
     throw ServerError("the server's reading of " + std::string(name) + " is not one the " +
-                      "companion knows: \"" + shown_text(text) + "\"");
+                      "companion knows");
+}
+
+// The text after the form's head for that name; none when the text does not start so.
+std::optional<std::string_view> after_head(const PrintForm& form, std::string_view text,
+                                           std::string_view name) {
+    const std::size_t head = form.before_name.size() + name.size() + form.after_name.size();
+    if (text.size() < head || !text.starts_with(form.before_name) ||
+        !core::same_word(text.substr(form.before_name.size(), name.size()), name) ||
+        text.substr(form.before_name.size() + name.size(), form.after_name.size()) !=
+            form.after_name)
+        return std::nullopt;
+    return text.substr(head);
+}
+
+// How many bytes of text from its start make one UTF-8 character; 0 when they do not.
+std::size_t utf8_length(std::string_view text) {
+    const auto byte = [&](std::size_t i) {
+        return static_cast<unsigned char>(text[i]);
+    };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xbf;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        low = lead == 0xe0 ? 0xa0 : 0x80;  // no overlong forms
+        high = lead == 0xed ? 0x9f : 0xbf; // no surrogates
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        low = lead == 0xf0 ? 0x90 : 0x80;
+        high = lead == 0xf4 ? 0x8f : 0xbf;
+    }
+    if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xbf)
+            return 0;
+    return length;
 }
 
 } // namespace
@@ -50,48 +124,71 @@ std::optional<std::string_view> reply_text(std::string_view datagram) {
 }
 
 std::optional<VariablePrint> read_variable_print(std::string_view text, std::string_view name) {
-    const std::string_view whole = text;
-    const std::size_t prefix = 1 + name.size() + name_end.size();
-    if (text.size() < prefix || text[0] != '"' ||
-        !core::same_word(text.substr(1, name.size()), name) ||
-        text.substr(1 + name.size(), name_end.size()) != name_end)
-        return std::nullopt;
-    text.remove_prefix(prefix);
+    for (const PrintForm& form : print_forms) {
+        std::optional<std::string_view> rest = after_head(form, text, name);
+        if (!rest)
+            continue;
+        const auto line = first_line(*rest);
+        const std::size_t end = line ? line->find(form.value_end) : std::string_view::npos;
+        const auto shown = end == std::string_view::npos
+                               ? std::nullopt
+                               : default_shown(form, line->substr(end + form.value_end.size()));
+        if (!shown)
+            unexpected(name);
+        VariablePrint print{form.frame, std::string(line->substr(0, end)), *shown, std::nullopt};
 
-    const auto line = first_line(text);
-    const std::size_t end = line ? line->find(value_end) : std::string_view::npos;
-    if (end == std::string_view::npos || !is_value_tail(line->substr(end + value_end.size())))
-        unexpected(name, whole);
-    VariablePrint print{std::string(line->substr(0, end)), std::nullopt};
-
-    if (text.empty())
+        // At most a latched line, then one line that describes the variable.
+        const std::optional<std::string_view> next = first_line(*rest);
+        if (next && next->starts_with(form.latched_word)) {
+            print.latched = latched_value(form, *next);
+            if (!print.latched)
+                unexpected(name);
+            first_line(*rest); // the line that describes the variable, if any
+        }
+        if (!rest->empty())
+            unexpected(name);
         return print;
-    const auto latched = first_line(text);
-    if (!latched || !text.empty() || !latched->starts_with(latched_start) ||
-        latched->size() <= latched_start.size() || !latched->ends_with('"'))
-        unexpected(name, whole);
-    print.latched = std::string(
-        latched->substr(latched_start.size(), latched->size() - latched_start.size() - 1));
-    return print;
+    }
+    return std::nullopt;
+}
+
+bool says_no_such_variable(std::string_view text, std::string_view name) {
+    const std::string variable(name);
+    return text.empty() || core::same_word(text, "Cvar " + variable + " does not exist.\n") ||
+           core::same_word(text, "broadcast: print \"server: " + variable + "\\n\"\n") ||
+           core::same_word(text, "unknown command: " + variable + "\n");
+}
+
+bool says_rcon_disabled(std::string_view text) {
+    return text == "No rconpassword set.\n" || text == "No rconpassword set on the server.\n";
+}
+
+bool says_bad_password(std::string_view text) {
+    return text == "Bad rconpassword.\n";
 }
 
 std::string shown_text(std::string_view text) {
     if (text.ends_with('\n'))
         text.remove_suffix(1);
     std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n') {
+    std::size_t at = 0;
+    while (at < text.size() && shown.size() < longest_shown) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        const std::size_t length = byte < 0x80 ? 1 : utf8_length(text.substr(at));
+        if (byte == '\n') {
             shown += "\\n";
-        } else if (byte < 0x20 || byte == 0x7f) {
+        } else if (length == 0 || byte < 0x20 || byte == 0x7f) {
             char escaped[5];
             std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
             shown += escaped;
         } else {
-            shown += c;
+            shown.append(text.substr(at, length));
         }
+        at += length == 0 ? 1 : length;
     }
-    return shown;
+    if (at == text.size())
+        return "\"" + shown + "\"";
+    return "\"" + shown + "...\" (" + std::to_string(text.size()) + " bytes in all)";
 }
 
 } // namespace tallyglyph::rcon

@@ -1,6 +1,7 @@
 #pragma once
 // The strict reading of what a server sends back. It comes from the network, so nothing is
-// taken on trust: a text is one of the known forms exactly, or it is refused.
+// taken on trust: a text is one of the forms the engines print exactly, or it is refused.
+// docs/rcon-replies.md lists the forms as measured on each engine.
 
 #include <optional>
 #include <string>
@@ -12,23 +13,42 @@ namespace tallyglyph::rcon {
 // datagram is not a reply.
 std::optional<std::string_view> reply_text(std::string_view datagram);
 
-// A variable as the console prints it when given the variable's bare name: one of
-//   "NAME" is:"VALUE^7", the default             (the value equals its default)
-//   "NAME" is:"VALUE^7" default:"DEFAULT^7"
-//   "NAME" is:"VALUE^7"                           (a read-only variable)
-// and a newline, possibly followed by the line latched: "PENDING" and a newline.
+// The two ways the engines frame a variable when given its name, each followed by a newline:
+//   quake:  "NAME" is:"VALUE^7"  then nothing, ", the default" or " default:"DEFAULT^7""
+//   openjk: ^9Cvar ^7NAME = ^9"^7VALUE^9"^7  then nothing, ", ^7the default" or
+//           ", ^7default = ^9"^7DEFAULT^9"^7"
+// A latched line may follow (quake: latched: "PENDING"; openjk: the same words in its own
+// colours), then one line describing the variable.
+enum class Frame { quake, openjk };
+enum class DefaultShown { no, as_the_default, as_a_value };
+
 struct VariablePrint {
+    Frame frame = Frame::quake;
     std::string value;
+    DefaultShown default_shown = DefaultShown::no;
     std::optional<std::string> latched; // the value from the next map restart on
 };
 
 // None when the text is not a print of that variable (its name compared ignoring case).
 // Raises ServerError when the text starts as one but does not follow a form exactly, so a
-// value can never take in text that belongs around it.
+// value can never take in text that belongs around it. The message does not quote the text,
+// which only the caller can show without the password.
 std::optional<VariablePrint> read_variable_print(std::string_view text, std::string_view name);
 
-// Server text fit for a one-line message: its final newline dropped, other line breaks and
-// control characters written as \n and \xNN.
+// Whether the text is an engine's answer for a variable it does not have: "Cvar NAME does not
+// exist." to a print command; to the bare name, nothing (OpenJK), the game module's broadcast
+// of it (ioquake3), or "unknown command: NAME".
+bool says_no_such_variable(std::string_view text, std::string_view name);
+
+// Whether the text says that rcon is disabled: the server has no rcon password.
+bool says_rcon_disabled(std::string_view text);
+
+// Whether the text refuses the password.
+bool says_bad_password(std::string_view text);
+
+// Server text fit for a one-line message, in quote marks: its final newline dropped, line
+// breaks, control characters and bytes that are not UTF-8 written as \n and \xNN, and cut
+// short, saying how long it was, when it would make the line long.
 std::string shown_text(std::string_view text);
 
 } // namespace tallyglyph::rcon

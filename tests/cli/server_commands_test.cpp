@@ -1,5 +1,6 @@
-// get, set, allow and forbid against a real dedicated server, and what the companion does
-// when no server answers: a port where nothing listens, and a peer that never answers.
+// get, set, allow and forbid against real dedicated servers of both engines, and what the
+// companion does when no server answers: a port where nothing listens, and a peer that
+// never answers.
 
 #include "cli_process.h"
 #include "dedicated_server.h"
@@ -20,8 +21,25 @@ CliRun run_with_password(const std::string& secret, std::vector<std::string> arg
     return run_cli(arguments);
 }
 
-TEST(RealServer, SetThenGetShowsTheEmotesSet) {
-    DedicatedServer server(password);
+std::vector<std::string> sets_run(const DedicatedServer& server) {
+    std::vector<std::string> sets;
+    for (const std::string& command : server.rcon_commands())
+        if (command.starts_with("set "))
+            sets.push_back(command);
+    return sets;
+}
+
+class RealServer : public testing::TestWithParam<Engine> {
+protected:
+    void SetUp() override {
+        if (const std::string reason = DedicatedServer::missing(GetParam()); !reason.empty())
+            GTEST_SKIP() << reason;
+    }
+};
+
+// The server starts at 0, so every reading back shows a value that is not the default.
+TEST_P(RealServer, SetThenGetShowsTheEmotesSet) {
+    DedicatedServer server(GetParam());
     const std::string address = server.address();
     const CliRun set = run_with_password(password, {"set", "--server", address, "2097153"});
     EXPECT_EQ(set.exit_code, 0) << set.err;
@@ -29,12 +47,13 @@ TEST(RealServer, SetThenGetShowsTheEmotesSet) {
     const CliRun get = run_with_password(password, {"get", "--server", address});
     EXPECT_EQ(get.exit_code, 0) << get.err;
     EXPECT_EQ(get.out, "Sit\nShake\n");
-    EXPECT_EQ(count_of(server.log(), "Rcon from 127.0.0.1: set kv_emoteControl 2097153\n"), 1);
+    EXPECT_EQ(get.err, "");
+    EXPECT_EQ(sets_run(server), std::vector<std::string>{"set kv_emoteControl 2097153"});
 }
 
-// Every emote but Kiss, then Kiss allowed and forbidden again: 8 requests in all.
-TEST(RealServer, AllowAndForbidMoveTheValueByTheirBitAlone) {
-    DedicatedServer server(password);
+// Every emote but Kiss, then Kiss allowed and forbidden again.
+TEST_P(RealServer, AllowAndForbidMoveTheValueByTheirBitAlone) {
+    DedicatedServer server(GetParam());
     const std::string address = server.address();
     for (const auto& [arguments, line] :
          {std::pair{std::vector<std::string>{"set", "--server", address, "4194175"}, "4194175"},
@@ -46,23 +65,84 @@ TEST(RealServer, AllowAndForbidMoveTheValueByTheirBitAlone) {
     }
 }
 
-TEST(RealServer, WrongPasswordStopsAfterOneRequest) {
-    DedicatedServer server(password);
-    const CliRun run = run_with_password("guess", {"get", "--server", server.address()});
-    EXPECT_EQ(run.exit_code, 3);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "tallyglyph-cli: " + server.address() +
-                           " did not accept the rcon password (Bad rconpassword.)\n");
-    EXPECT_EQ(count_of(server.log(), "Bad rcon from"), 1);
+// Each server that cannot give or take a value, with what the companion says, and the
+// requests it made: one alone where the password is the trouble, and never a set where
+// the set could not be confirmed as a value.
+TEST_P(RealServer, RefusalsAreNamedAndChangeNothing) {
+    const bool openjk = GetParam() == Engine::openjk;
+    const std::string too_long(1100, '1');
+    const auto server_with = [](std::string secret, std::optional<std::string> emote_control) {
+        return ServerSettings{std::move(secret), std::move(emote_control), {}};
+    };
+    struct Row {
+        const char* what;
+        ServerSettings settings;
+        std::string secret;
+        std::vector<std::string> command;
+        std::string message; // "SERVER" stands for the server's address
+        std::size_t requests;
+    };
+    const Row rows[] = {
+        {"a wrong password",
+         {},
+         "guess",
+         {"get"},
+         "SERVER did not accept the rcon password (Bad rconpassword.)",
+         1},
+        {"no password on the server",
+         server_with("", "0"),
+         password,
+         {"set", "1"},
+         openjk ? "rcon is disabled on that server (No rconpassword set.)"
+                : "rcon is disabled on that server (No rconpassword set on the server.)",
+         1},
+        {"no such variable, read",
+         server_with(password, std::nullopt),
+         password,
+         {"get"},
+         "the server does not know kv_emoteControl (no such variable: is the modification "
+         "running?)",
+         2},
+        {"no such variable, set",
+         server_with(password, std::nullopt),
+         password,
+         {"set", "1"},
+         "the server does not know kv_emoteControl (no such variable: is the modification "
+         "running?); nothing was sent, since a set would create it",
+         2},
+        {"not a value",
+         server_with(password, "1e3"),
+         password,
+         {"allow", "Sit"},
+         "kv_emoteControl on the server is not a valid value: it holds \"1e3\"",
+         2},
+        {"a value longer than a datagram",
+         server_with(password, too_long),
+         password,
+         {"get"},
+         "kv_emoteControl on the server is not a valid value: it is longer than the server "
+         "can print in one datagram",
+         2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        DedicatedServer server(GetParam(), row.settings);
+        std::vector<std::string> arguments = row.command;
+        arguments.insert(arguments.begin() + 1, {"--server", server.address()});
+        const CliRun run = run_with_password(row.secret, arguments);
+        EXPECT_EQ(run.exit_code, 3);
+        EXPECT_EQ(run.out, "");
+        std::string message = row.message;
+        if (message.starts_with("SERVER"))
+            message.replace(0, 6, server.address());
+        EXPECT_EQ(run.err, "tallyglyph-cli: " + message + "\n");
+        EXPECT_EQ(server.rcon_commands().size() + server.refused_requests(), row.requests);
+        EXPECT_EQ(sets_run(server), std::vector<std::string>{});
+    }
 }
 
-TEST(RealServer, ValueThatIsNotOneIsShownAsTheServerHoldsIt) {
-    DedicatedServer server(password, "1e3");
-    const CliRun run = run_with_password(password, {"get", "--server", server.address()});
-    EXPECT_EQ(run.exit_code, 3);
-    EXPECT_EQ(run.err, "tallyglyph-cli: kv_emoteControl on the server is not a valid value: "
-                       "it holds \"1e3\"\n");
-}
+INSTANTIATE_TEST_SUITE_P(Engines, RealServer, testing::Values(Engine::ioquake3, Engine::openjk),
+                         testing::PrintToStringParamName());
 
 // A UDP socket on loopback that never answers; closed, it is a port where nothing listens.
 class SilentPeer {
@@ -110,7 +190,7 @@ TEST(NoServer, SilentPeerGetsThreeAttemptsASecondApart) {
                            "server's rate limit)\n");
     EXPECT_GE(seconds, 2.9);
     EXPECT_LT(seconds, 10.0);
-    const std::string request = "\xff\xff\xff\xffrcon " + password + " set kv_emoteControl \"1\"";
+    const std::string request = "\xff\xff\xff\xffrcon " + password + " version";
     EXPECT_EQ(peer.datagrams_received(), std::vector<std::string>(3, request));
 }
 

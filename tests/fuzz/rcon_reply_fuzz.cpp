@@ -1,8 +1,9 @@
 // Properties of the reading of server replies, which come from the network as they come: the
 // input is a reply exactly when it starts with the reply's header; read as a print of
-// kv_emoteControl it is none, a value without the "^7\"" that ends it or a line break, or a
-// ServerError in one clean line; a value and a latched value made of its bytes, printed in
-// each form a server prints them, read back as themselves.
+// kv_emoteControl it is none, a value without what ends it in its engine's frame or a line
+// break, or a ServerError in one clean line; shown in a message it is one clean, short line;
+// a value and a latched value made of its bytes, printed in each form either engine prints
+// them, read back as themselves.
 
 #include "fuzz_properties.h"
 #include "rcon/rcon_error.h"
@@ -35,9 +36,16 @@ void reads_or_names_its_mistake(std::string_view text) {
         if (message.empty() || !is_clean_line(message) || (message[0] >= 'A' && message[0] <= 'Z'))
             broken("a refusal was not named in one clean line", message);
     }
-    if (print && (print->value.find("^7\"") != std::string::npos ||
+    const std::string_view value_end = print && print->frame == Frame::openjk ? "^9\"^7" : "^7\"";
+    if (print && (print->value.find(value_end) != std::string::npos ||
                   (print->value + print->latched.value_or("")).find('\n') != std::string::npos))
         broken("a value took in what ends it", text);
+}
+
+void is_shown_short_and_clean(std::string_view text) {
+    const std::string shown = shown_text(text);
+    if (!is_clean_line(shown) || shown.size() > 170)
+        broken("server text was shown long or with control characters", text);
 }
 
 void printed_forms_read_back(std::string_view input) {
@@ -45,11 +53,21 @@ void printed_forms_read_back(std::string_view input) {
     std::erase(value, '^'); // a value holding "^7\"" cannot be told from what ends it
     std::string latched(input.substr(std::min(input.size(), value.size() + 1)));
     std::erase(latched, '\n');
-    const std::string start = "\"kv_emoteControl\" is:\"" + value + "^7\"";
-    for (const std::string& line :
-         {start + ", the default\n", start + " default:\"0^7\"\n", start + "\n"}) {
+    const std::string quake = "\"kv_emoteControl\" is:\"" + value + "^7\"";
+    const std::string openjk = "^9Cvar ^7kv_emoteControl = ^9\"^7" + value + "^9\"^7";
+    const std::pair<std::string, std::string> forms[] = {
+        {quake + ", the default\n", "latched: \""},
+        {quake + " default:\"0^7\"\n", "latched: \""},
+        {quake + "\n", "latched: \""},
+        {openjk + ", ^7the default\n", "     latched = ^9\"^7"},
+        {openjk + ", ^7default = ^9\"^70^9\"^7\n", "     latched = ^9\"^7"},
+        {openjk + "\n", "     latched = ^9\"^7"},
+    };
+    for (const auto& [line, latched_start] : forms) {
+        const std::string latched_end = latched_start.starts_with("latched") ? "\"" : "^9\"";
         for (const bool pending : {false, true}) {
-            const std::string text = line + (pending ? "latched: \"" + latched + "\"\n" : "");
+            const std::string text =
+                line + (pending ? latched_start + latched + latched_end + "\n" : "");
             try {
                 const auto print = read_variable_print(text, "kv_emoteControl");
                 if (!print || print->value != value ||
@@ -72,5 +90,6 @@ void check_rcon_reply(const std::uint8_t* data, std::size_t size) {
         (text && *text != input.substr(header.size())))
         broken("a datagram was misread as a reply or not", input);
     reads_or_names_its_mistake(text.value_or(input));
+    is_shown_short_and_clean(input);
     printed_forms_read_back(input);
 }

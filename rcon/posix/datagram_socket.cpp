@@ -1,5 +1,6 @@
-#include "datagram_socket.h"
-#include "rcon_error.h"
+#include "rcon/datagram_socket.h"
+
+#include "rcon/rcon_error.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -36,6 +37,15 @@ std::vector<SocketAddress> resolve(const ServerAddress& server) {
     std::vector<SocketAddress> addresses = addresses_of(found);
     freeaddrinfo(found);
     return addresses;
+}
+
+std::string numeric_host(const SocketAddress& address) {
+    char host[NI_MAXHOST] = {};
+    if (getnameinfo(reinterpret_cast<const sockaddr*>(address.bytes.data()),
+                    static_cast<socklen_t>(address.length), host, sizeof host, nullptr, 0,
+                    NI_NUMERICHOST) != 0)
+        return "an address of family " + std::to_string(address.family);
+    return host;
 }
 
 DatagramSocket::DatagramSocket(const SocketAddress& address, std::string server)
