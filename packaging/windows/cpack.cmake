@@ -1,7 +1,8 @@
 # One cpack run in the Windows build makes tallyglyph-1.00-win64.exe, a 64-bit NSIS
 # installer (NSIS.template.in), and tallyglyph-1.00-win64.zip, the same files to run without
 # installing. The installer installs for the current user or, with /AllUsers, for every user;
-# /S installs and uninstalls silently.
+# /S installs and uninstalls silently. `cpack -D TALLYGLYPH_SIGN_CERTIFICATE=CERT.p12` signs
+# what it makes (signing.cmake).
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME tallyglyph)
@@ -38,5 +39,6 @@ if(TALLYGLYPH_WINDOW)
 endif()
 # The installer's script and what it includes are in this folder.
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/signing.cmake)
 
 include(CPack)

@@ -4,6 +4,8 @@
 # the first), or with /AllUsers for every user: each with its Apps & features entry, one
 # Start-menu shortcut and its folder on that scope's PATH, where a new console finds the
 # companion. The silent uninstall leaves no file, registry mention or PATH entry behind.
+# A second cpack run, signed with a certificate made here, signs the programs, the installer
+# and the uninstaller it installs; the first signs nothing.
 # Usage: install_test.sh CPACK CPACK_CONFIG
 set -euo pipefail
 drive_c=${WINEPREFIX:?run under scripts/with-wine}/drive_c
@@ -27,16 +29,29 @@ mentions() {
         iconv -f UTF-16 -t UTF-8 "$work/$root.reg"
     done | grep -i tallyglyph || true
 }
+verified() { osslsigncode verify -CAfile "$work/cert.pem" "$1" >/dev/null 2>&1; }
 cpack=$1 config=$2
 user_environment='HKCU\Environment'
 system_environment='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tallyglyph'
 
+# The packages without a certificate, and signed with one made for the test.
+export TALLYGLYPH_SIGN_PASSWORD=test-password
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Tallyglyph test" \
+    -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
+openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/cert.p12" \
+    -passout env:TALLYGLYPH_SIGN_PASSWORD
 pack plain
+pack signed -D TALLYGLYPH_SIGN_CERTIFICATE="$work/cert.p12"
 zipped=$(cmake -E tar tf "$work/plain/tallyglyph-1.00-win64.zip" |
     sed -n 's|^tallyglyph-1.00-win64/\(.*[^/]\)$|\1|p' | listed)
 [ "$zipped" = "LICENSE.txt README.txt tallyglyph-cli.exe tallyglyph.exe" ] ||
     fail "the zip holds: $zipped"
+! verified "$work/plain/tallyglyph-1.00-win64.exe" || fail "the setup is signed without a certificate"
+cmake -E chdir "$work/signed" cmake -E tar xf tallyglyph-1.00-win64.zip
+for file in tallyglyph-1.00-win64.exe tallyglyph-1.00-win64/tallyglyph{,-cli}.exe; do
+    verified "$work/signed/$file" || fail "osslsigncode does not verify the signed $file"
+done
 
 # The PATH a scope's installation should leave: its own with the folder added.
 with_folder() { [ -n "$1" ] && echo "$1;$2" || echo "Path REG_EXPAND_SZ $2"; }
@@ -61,6 +76,11 @@ check_scope() {
         grep -aq '<dpiAware[^>]*>true</dpiAware>' "$program" ||
             fail "$(basename "$program") is not aware of the screen's scale"
     done
+    if [ "$packages" = signed ]; then
+        for program in Uninstall.exe tallyglyph.exe tallyglyph-cli.exe; do
+            verified "$files/$program" || fail "the installed $program is not signed"
+        done
+    fi
     shortcuts=$(find "$drive_c" -ipath '*Start Menu*' -iname '*tallyglyph*')
     [[ $shortcuts == */"Start Menu/Programs/Tallyglyph.lnk" ]] ||
         fail "$options: Start menu: $shortcuts"
@@ -108,4 +128,4 @@ EOF
         "without a trace"
 }
 check_scope plain "$(wine cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')\\Programs\\Tallyglyph" HKCU
-check_scope plain 'C:\Program Files\Tallyglyph' HKLM /AllUsers
+check_scope signed 'C:\Program Files\Tallyglyph' HKLM /AllUsers
