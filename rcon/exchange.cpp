@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view out_of_band = "\xff\xff\xff\xff";
 constexpr std::chrono::milliseconds continuation_gap{250};
+constexpr std::chrono::milliseconds stop_check{50};
 
 bool is_whole_line(std::string_view text) {
     return !text.empty() && text.find('\n') == text.size() - 1;
@@ -28,8 +29,9 @@ std::string seconds(std::chrono::seconds duration) {
 } // namespace
 
 ServerLink::ServerLink(std::string server, std::vector<SocketAddress> addresses,
-                       Clock::time_point deadline)
-    : server_(std::move(server)), addresses_(std::move(addresses)), deadline_(deadline) {
+                       Clock::time_point deadline, std::stop_token stop)
+    : server_(std::move(server)), addresses_(std::move(addresses)), deadline_(deadline),
+      stop_(std::move(stop)) {
     if (addresses_.empty())
         throw ServerError("cannot find the server " + server_ + ": it has no address");
 }
@@ -68,7 +70,7 @@ ServerLink::Attempt ServerLink::attempt(const SocketAddress& address, std::strin
         return Attempt::refused;
     const Clock::time_point end = std::min(Clock::now() + attempt_timeout, deadline_);
     for (;;) {
-        DatagramSocket::Received received = socket.receive(until(end));
+        DatagramSocket::Received received = receive(socket, until(end));
         if (received.outcome == DatagramSocket::Outcome::refused)
             return Attempt::refused;
         if (received.outcome == DatagramSocket::Outcome::timeout)
@@ -94,7 +96,7 @@ Reply ServerLink::rest_of_reply(DatagramSocket& socket, std::string first) {
         // A reply ends when no part comes for a moment; one that the deadline cuts is
         // still coming.
         const std::chrono::milliseconds wait = std::min(continuation_gap, until(deadline_));
-        const DatagramSocket::Received received = socket.receive(wait);
+        const DatagramSocket::Received received = receive(socket, wait);
         if (received.outcome != DatagramSocket::Outcome::datagram && wait == continuation_gap)
             break;
         if (received.outcome != DatagramSocket::Outcome::datagram || Clock::now() >= deadline_)
@@ -105,6 +107,22 @@ Reply ServerLink::rest_of_reply(DatagramSocket& socket, std::string first) {
     }
     reply.overflowed = began_empty && !reply.text.empty();
     return reply;
+}
+
+// The socket's next datagram, waited for in short steps when the exchange can be stopped.
+DatagramSocket::Received ServerLink::receive(DatagramSocket& socket,
+                                             std::chrono::milliseconds timeout) {
+    const Clock::time_point end = Clock::now() + timeout;
+    for (;;) {
+        if (stop_.stop_requested())
+            throw Cancelled("the exchange with " + server_ + " was cancelled");
+        const std::chrono::milliseconds left = until(end);
+        if (!stop_.stop_possible() || left <= stop_check)
+            return socket.receive(left);
+        DatagramSocket::Received received = socket.receive(stop_check);
+        if (received.outcome != DatagramSocket::Outcome::timeout)
+            return received;
+    }
 }
 
 // The numeric addresses tried, when the server's name stands for more than its one address.

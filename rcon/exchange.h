@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +35,10 @@ class ServerLink {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // server names the server in messages; the deadline holds for every request.
-    ServerLink(std::string server, std::vector<SocketAddress> addresses,
-               Clock::time_point deadline);
+    // server names the server in messages; the deadline holds for every request. A stop
+    // requested through the token ends any request with Cancelled.
+    ServerLink(std::string server, std::vector<SocketAddress> addresses, Clock::time_point deadline,
+               std::stop_token stop = {});
 
     // Sends the request as an out-of-band message (after four 0xFF bytes) and gives its
     // reply. Raises ServerError when nothing listens at any address of the server, when
@@ -50,11 +52,13 @@ private:
     enum class Attempt { answered, silent, refused };
     Attempt attempt(const SocketAddress& address, std::string_view datagram, Reply& reply);
     Reply rest_of_reply(DatagramSocket& socket, std::string first);
+    DatagramSocket::Received receive(DatagramSocket& socket, std::chrono::milliseconds timeout);
     std::string addresses_tried() const;
 
     std::string server_;
     std::vector<SocketAddress> addresses_; // the one that last answered first
     Clock::time_point deadline_;
+    std::stop_token stop_;
 };
 
 } // namespace tallyglyph::rcon

@@ -12,11 +12,13 @@ std::string_view without_newline(std::string_view text) {
 
 } // namespace
 
-RconClient::RconClient(const ServerAddress& server, Password password)
-    : RconClient(server.text, resolve(server), std::move(password)) {}
+RconClient::RconClient(const ServerAddress& server, Password password, std::stop_token stop)
+    : RconClient(server.text, resolve(server), std::move(password), std::move(stop)) {}
 
-RconClient::RconClient(std::string server, std::vector<SocketAddress> addresses, Password password)
-    : link_(std::move(server), std::move(addresses), ServerLink::Clock::now() + command_deadline),
+RconClient::RconClient(std::string server, std::vector<SocketAddress> addresses, Password password,
+                       std::stop_token stop)
+    : link_(std::move(server), std::move(addresses), ServerLink::Clock::now() + command_deadline,
+            std::move(stop)),
       password_(std::move(password)) {}
 
 Reply RconClient::run(std::string_view command) {

@@ -16,10 +16,12 @@ namespace tallyglyph::rcon {
 
 class RconClient {
 public:
-    // Raises ServerError when the server's name cannot be resolved.
-    RconClient(const ServerAddress& server, Password password);
+    // Raises ServerError when the server's name cannot be resolved. A stop requested through
+    // the token ends the command with Cancelled.
+    RconClient(const ServerAddress& server, Password password, std::stop_token stop = {});
     // At addresses already resolved; server names them in messages.
-    RconClient(std::string server, std::vector<SocketAddress> addresses, Password password);
+    RconClient(std::string server, std::vector<SocketAddress> addresses, Password password,
+               std::stop_token stop = {});
 
     // What the server printed for the command. Raises ServerError, with no second request,
     // when the server refuses the password or has rcon disabled, and whatever

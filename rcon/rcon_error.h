@@ -19,4 +19,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Whoever asked stopped the exchange, as a window's Close does; raised as soon as the client
+// notices, within a twentieth of a second.
+class Cancelled : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 } // namespace tallyglyph::rcon

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <stop_token>
+#include <thread>
 
 namespace {
 
@@ -186,6 +188,22 @@ TEST(HostilePeer, NeitherHoldsNorMisleadsTheClient) {
         EXPECT_EQ(outcome.text, expected);
         EXPECT_LE(outcome.seconds, row.at_most_seconds);
     }
+}
+
+// A window's Close stops an exchange that waits on a silent peer at once.
+TEST(HostilePeer, AStopEndsTheWaitAtOnce) {
+    ScriptedPeer silent([](int, const std::string&) { return std::vector<Datagram>{}; });
+    std::stop_source stop;
+    const auto start = std::chrono::steady_clock::now();
+    std::thread closer([&] {
+        std::this_thread::sleep_for(300ms);
+        stop.request_stop();
+    });
+    RconClient client("peer.test", addresses_of("127.0.0.1", silent.port()), Password(password),
+                      stop.get_token());
+    EXPECT_THROW(read_emote_control(client), Cancelled);
+    closer.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 900ms) << "it waited for the attempt";
 }
 
 } // namespace
