@@ -1,5 +1,5 @@
-# One cpack run in the Windows build makes tallyglyph-1.00-win64.exe, a 64-bit NSIS
-# installer, and tallyglyph-1.00-win64.zip, the same files to run without installing.
+# One cpack run in the Windows build makes tallyglyph-VERSION-win64.exe, a 64-bit NSIS
+# installer, and tallyglyph-VERSION-win64.zip, the same files to run without installing.
 # The installer puts them into Program Files\Tallyglyph, the window into the Start menu, and
 # registers an uninstaller in Apps & features; /S installs and uninstalls silently.
 

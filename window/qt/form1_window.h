@@ -6,10 +6,13 @@
 #include "qt_items.h"
 
 #include <QWidget>
+#include <string_view>
+
+namespace tallyglyph::form {
+struct ItemDescription;
+}
 
 namespace tallyglyph::window {
-
-struct ItemDescription;
 
 // The family that stands in for the stored description's font, MS Sans Serif, which Linux
 // does not have: Liberation Sans has its metrics, so every caption fits. Named directly, since
@@ -24,8 +27,16 @@ public:
 
     runtime::Items& items() { return items_; }
 
+    // The widget, or the timer, of the named item; none for a name it does not hold.
+    template <typename Object = QWidget>
+    Object* find(std::string_view item) const {
+        return findChild<Object*>(
+            QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())),
+            Qt::FindDirectChildrenOnly);
+    }
+
 private:
-    void build_item(const ItemDescription& item);
+    void build_item(const form::ItemDescription& item);
 
     QtItems items_;
 };

@@ -27,7 +27,7 @@ public:
     // The control of a named item, or none for an item that is no window.
     HWND control(std::string_view name) const;
 
-    // Shows the window with Check1 focused.
+    // Shows the window, every control painted.
     void show(int show_command);
 
     // Keyboard navigation between the controls: Tab and Shift+Tab in the stored order, and

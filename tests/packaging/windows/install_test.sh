@@ -10,31 +10,31 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "install test: $*" >&2; exit 1; }
 ours() { find "$drive_c" -iname '*tallyglyph*'; }
 listed() { LC_ALL=C sort | xargs; }
+name=tallyglyph-${TALLYGLYPH_VERSION:?the project version, set by CTest}-win64
 
 "$1" --config "$2" -B "$work" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log" >&2; fail "cpack failed"; }
-zipped=$(cmake -E tar tf "$work/tallyglyph-1.00-win64.zip" |
-    sed -n 's|^tallyglyph-1.00-win64/\(.*[^/]\)$|\1|p' | listed)
+zipped=$(cmake -E tar tf "$work/$name.zip" | sed -n "s|^$name/\\(.*[^/]\\)\$|\\1|p" | listed)
 [ "$zipped" = "LICENSE.txt README.txt tallyglyph-cli.exe tallyglyph.exe" ] ||
     fail "the zip holds: $zipped"
 [ -z "$(ours)" ] || fail "Tallyglyph is already installed"
 
 started=$(date +%s%N)
-wine "$work/tallyglyph-1.00-win64.exe" /S || fail "the setup failed with status $?"
-echo "install test: the $(du -k "$work/tallyglyph-1.00-win64.exe" | cut -f1) KiB setup installed" \
+wine "$work/$name.exe" /S || fail "the setup failed with status $?"
+echo "install test: the $(du -k "$work/$name.exe" | cut -f1) KiB setup installed" \
     "in $((($(date +%s%N) - started) / 1000000)) ms"
 installed=$(ls "$drive_c/Program Files/Tallyglyph" | listed)
 [ "$installed" = "LICENSE.txt README.txt Uninstall.exe tallyglyph-cli.exe tallyglyph.exe" ] ||
     fail "installed: $installed"
 [ -n "$(find "$drive_c" -path '*Start Menu*' -iname 'Tallyglyph.lnk')" ] ||
     fail "no Start menu shortcut"
-[ "$(wine 'C:\Program Files\Tallyglyph\tallyglyph.exe' --version)" = "tallyglyph 1.00" ] ||
+[ "$(wine 'C:\Program Files\Tallyglyph\tallyglyph.exe' --version)" = "tallyglyph $TALLYGLYPH_VERSION" ] ||
     fail "the installed window does not answer --version"
 wine 'C:\Program Files\Tallyglyph\tallyglyph-cli.exe' encode Sit Shake >"$work/line"
 printf 'set kv_emoteControl "2097153"\n' | cmp -s - "$work/line" ||
     fail "printed: $(od -c "$work/line")"
 entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tallyglyph')
-for value in 'DisplayName.*Tallyglyph' 'DisplayVersion.*1\.00' 'Publisher.*The Tallyglyph authors' \
+for value in 'DisplayName.*Tallyglyph' "DisplayVersion.*${TALLYGLYPH_VERSION//./\\.}" 'Publisher.*The Tallyglyph authors' \
     'DisplayIcon.*Uninstall\.exe' 'EstimatedSize.*0x[1-9a-f]'; do
     grep -q "$value" <<<"$entry" || fail "the Apps & features entry lacks $value: $entry"
 done

@@ -1,0 +1,20 @@
+#pragma once
+// A form as its opening sees it: the items the handlers reach by name, and what only the
+// window that shows them can do. Each front end's window is one, and so are headless cells.
+
+#include "runtime/items.h"
+
+#include <string_view>
+
+namespace tallyglyph::form {
+
+class FormView {
+public:
+    virtual ~FormView() = default;
+    virtual runtime::Items& items() = 0;
+    virtual void show() = 0;
+    // Gives the keyboard focus to the named item.
+    virtual void focus(std::string_view item) = 0;
+};
+
+} // namespace tallyglyph::form
