@@ -29,8 +29,8 @@ void open_form1(FormView& form, std::optional<std::uint32_t> value) {
     runtime::Items& items = form.items();
     bind_form1_handlers(items);
     start_form1(items, value);
-    form.show();
-    form.focus(form1_tab_order().front());
+    form.show_form();
+    form.focus_item(form1_tab_order().front());
     items.timer(item::timer).set_enabled(true);
 }
 

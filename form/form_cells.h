@@ -19,8 +19,8 @@ public:
 
     runtime::Items& items() override { return *this; }
     // Nothing to show; it only notes what the opening did.
-    void show() override { shown_ = true; }
-    void focus(std::string_view item) override { focused_ = item; }
+    void show_form() override { shown_ = true; }
+    void focus_item(std::string_view item) override { focused_ = item; }
     bool shown() const { return shown_; }
     const std::string& focused() const { return focused_; }
 

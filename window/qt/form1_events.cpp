@@ -3,7 +3,6 @@
 #include "artwork.h"
 #include "first_frame_report.h"
 #include "form/form1_handlers.h"
-#include "form/form_view.h"
 #include "form1_accessibility.h"
 #include "form1_window.h"
 #include "qt_options.h"
@@ -30,21 +29,6 @@ void show_error_box(const std::string& text) {
                           QString::fromStdString(text));
 }
 
-// Form1 as its opening sees it.
-class Form1View final : public form::FormView {
-public:
-    explicit Form1View(Form1& form) : form_(form) {}
-    runtime::Items& items() override { return form_.items(); }
-    void show() override { form_.show(); }
-    void focus(std::string_view item) override {
-        if (auto* widget = form_.find(item))
-            widget->setFocus();
-    }
-
-private:
-    Form1& form_;
-};
-
 } // namespace
 
 void configure_application(QApplication& app) {
@@ -68,10 +52,7 @@ void configure_application(QApplication& app) {
 
 void open_form1(Form1& form, std::optional<std::uint32_t> value) {
     report_first_frame_if_asked(form);
-    run_handler([&form, value] {
-        Form1View view(form);
-        form::open_form1(view, value);
-    });
+    run_handler([&form, value] { form::open_form1(form, value); });
 }
 
 int run_form1(QApplication& app, std::optional<std::uint32_t> value,

@@ -131,6 +131,11 @@ Form1::Form1() {
     new NormalStateKeeper(*this, client_size());
 }
 
+void Form1::focus_item(std::string_view item) {
+    if (QWidget* widget = find(item))
+        widget->setFocus();
+}
+
 void Form1::build_item(const ItemDescription& item) {
     const std::string key(item.name);
     QWidget* widget = nullptr;

@@ -3,6 +3,7 @@
 // the adapters through which the logic reaches them by name; it binds no handler itself. It
 // keeps its one size and the normal state, whatever a title bar asks for.
 
+#include "form/form_view.h"
 #include "qt_items.h"
 
 #include <QWidget>
@@ -20,12 +21,14 @@ namespace tallyglyph::window {
 // fonts.
 QString form1_font_family();
 
-class Form1 final : public QWidget {
+class Form1 final : public QWidget, public form::FormView {
     Q_OBJECT
 public:
     Form1();
 
-    runtime::Items& items() { return items_; }
+    runtime::Items& items() override { return items_; }
+    void show_form() override { show(); }
+    void focus_item(std::string_view item) override;
 
     // The widget, or the timer, of the named item; none for a name it does not hold.
     template <typename Object = QWidget>

@@ -2,7 +2,6 @@
 
 #include "console_answer.h"
 #include "form/form1_handlers.h"
-#include "form/form_view.h"
 #include "form1_window.h"
 #include "message_loop.h"
 #include "runtime/wide_text.h"
@@ -29,26 +28,11 @@ void show_error_box(const std::string& text) {
                 MB_OK | MB_ICONERROR);
 }
 
-// Form1 as its opening sees it.
-class Form1View final : public form::FormView {
-public:
-    explicit Form1View(Form1& form) : form_(form) {}
-    runtime::Items& items() override { return form_.items(); }
-    void show() override { form_.show(SW_SHOWNORMAL); }
-    void focus(std::string_view item) override { SetFocus(form_.control(item)); }
-
-private:
-    Form1& form_;
-};
-
 } // namespace
 
 void open_form1(Form1& form, std::optional<std::uint32_t> value) {
     set_error_box(show_error_box);
-    run_handler([&form, value] {
-        Form1View view(form);
-        form::open_form1(view, value);
-    });
+    run_handler([&form, value] { form::open_form1(form, value); });
 }
 
 int run_tallyglyph(int argc, wchar_t* argv[]) {

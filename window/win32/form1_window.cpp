@@ -113,8 +113,8 @@ const ItemControl* Form1::control_of(HWND window) const {
     return nullptr;
 }
 
-void Form1::show(int show_command) {
-    ShowWindow(window_, show_command);
+void Form1::show_form() {
+    ShowWindow(window_, SW_SHOWNORMAL);
     // Every control painted before any input is read, so the first frame is whole.
     RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
