@@ -3,8 +3,9 @@
 
 #include "core/bulk_selection.h"
 #include "core/command_line.h"
-#include "core/selection_total.h"
-#include "runtime/runtime_services.h"
+#include "core/item_names.h"
+#include "form/form1_handlers.h"
+#include "form/form_cells.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -13,17 +14,17 @@ namespace {
 
 using namespace tallyglyph;
 
-struct BoundCells {
-    BoundCells() { core::bind_toggle_handling(items); }
-    runtime::Form1Cells items;
+struct OpenCells {
+    OpenCells() { form::open_form1(items); }
+    form::Form1Cells items;
 };
 
 void toggle_handling(benchmark::State& state) {
-    BoundCells cells;
-    auto& box = cells.items.check_box("Check12");
+    OpenCells cells;
+    auto& box = cells.items.check_box(core::item::boxes[11]);
     for (auto _ : state)
         box.user_click();
-    benchmark::DoNotOptimize(cells.items.label("Label3").caption());
+    benchmark::DoNotOptimize(cells.items.label(core::item::total).caption());
 }
 BENCHMARK(toggle_handling);
 
@@ -31,7 +32,7 @@ BENCHMARK(toggle_handling);
 // timed, by hand, since pausing the benchmark's own clock costs more than the action.
 template <typename Action, typename SetUp>
 void time_bulk_action(benchmark::State& state, Action action, SetUp set_up) {
-    BoundCells cells;
+    OpenCells cells;
     for (auto _ : state) {
         set_up(cells.items);
         const auto start = std::chrono::steady_clock::now();
@@ -52,11 +53,11 @@ void all_from_none_checked(benchmark::State& state) {
 BENCHMARK(all_from_none_checked)->UseManualTime();
 
 void refresh_tick(benchmark::State& state) {
-    BoundCells cells;
+    OpenCells cells;
     core::select_all(cells.items);
     for (auto _ : state)
         core::refresh_command_line(cells.items);
-    benchmark::DoNotOptimize(cells.items.text_box("Text1").text());
+    benchmark::DoNotOptimize(cells.items.text_box(core::item::command_line).text());
 }
 BENCHMARK(refresh_tick);
 

@@ -1,6 +1,7 @@
-// Two timings that need the real event loop: how many ticks of Timer1 arrive per second, and
+// Two timings that need the real event loop: how many ticks of the timer arrive per second, and
 // how long a click on a box takes to show in the painted line (median).
 
+#include "core/item_names.h"
 #include "window/qt/form1_events.h"
 #include "window/qt/form1_window.h"
 
@@ -23,7 +24,7 @@ using namespace tallyglyph;
 using Clock = std::chrono::steady_clock;
 
 double ticks_per_second(window::Form1& form, int milliseconds) {
-    auto* timer = form.findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* timer = form.find<QTimer>(core::item::timer);
     long ticks = 0;
     const auto counter = QObject::connect(timer, &QTimer::timeout, [&ticks] { ++ticks; });
     QElapsedTimer elapsed;
@@ -60,15 +61,16 @@ private:
 };
 
 double click_to_painted_line_us(window::Form1& form, int clicks) {
-    auto* line = form.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* line = form.find<QLineEdit>(core::item::command_line);
     LinePainted painted(line);
     std::vector<double> samples;
     for (int i = 0; i < clicks; ++i) {
-        auto* box = form.findChild<QWidget*>(QStringLiteral("Check%1").arg(i % 22 + 1));
+        auto* box = form.find(core::item::boxes[static_cast<std::size_t>(i % 22)]);
         // Let a few ticks pass so each click lands at a random point of the tick period.
         QTest::qWait(3 + i % 3);
         const bool checking = form.items().check_box(box->objectName().toStdString()).value() == 0;
-        const QString total = QString::fromStdString(form.items().label("Label3").caption());
+        const QString total =
+            QString::fromStdString(form.items().label(core::item::total).caption());
         const long long bit = 1LL << (i % 22);
         painted.expect(QStringLiteral("set kv_emoteControl \"%1\"")
                            .arg(total.toLongLong() + (checking ? bit : -bit)));
@@ -91,9 +93,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     window::configure_application(app);
     window::Form1 form;
-    window::bind_form1_events(form);
-    form.show();
-    form.items().timer("Timer1").set_enabled(true);
+    window::open_form1(form);
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fprintf(stderr, "window_timing: the window was never shown\n");
         return 1;

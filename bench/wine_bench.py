@@ -24,10 +24,12 @@ def first_frame(program):
     started = time.monotonic_ns()
     child = subprocess.Popen(["wine", program], env=env, stdout=subprocess.PIPE,
                              stderr=subprocess.DEVNULL)
-    if child.stdout.readline() != b"first-frame\n":
-        raise SystemExit(f"wine_bench: {program} reported no first frame")
+    # The report's one line (window/first_frame.h): "first-frame peak-memory-bytes N".
+    report = child.stdout.readline().split()
     elapsed_ms = (time.monotonic_ns() - started) / 1e6
-    peak = int(child.stdout.readline().split()[1])
+    if report[:2] != [b"first-frame", b"peak-memory-bytes"] or len(report) != 3:
+        raise SystemExit(f"wine_bench: {program} reported no first frame")
+    peak = int(report[2])
     child.wait(timeout=60)
     return elapsed_ms, peak / 1e6
 

@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include "core/words.h"
 #include "program.h"
 #include "usage_error.h"
 
@@ -9,9 +10,7 @@
 namespace tallyglyph::cli {
 namespace {
 
-std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
-}
+using core::quoted;
 
 std::string try_help() {
     return "; try '" + std::string(program_name) + " --help'";

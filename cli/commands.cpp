@@ -1,13 +1,15 @@
 #include "commands.h"
 
 #include "core/bulk_selection.h"
-#include "core/command_line.h"
 #include "core/console_value.h"
 #include "core/emote_table.h"
+#include "core/item_names.h"
 #include "core/selection_total.h"
 #include "core/words.h"
 #include "emote_names.h"
-#include "runtime/runtime_services.h"
+#include "form/form1_handlers.h"
+#include "form/form1_value.h"
+#include "form/form_cells.h"
 #include "usage_error.h"
 
 #include <algorithm>
@@ -18,15 +20,14 @@ namespace {
 
 using runtime::check_value::checked;
 
-// The window's cells with each box's Click bound to its toggle handling, as the window
-// binds them when it opens.
-class BoundCells {
+// The window's cells, opened as the window opens.
+class OpenCells {
 public:
-    BoundCells() { core::bind_toggle_handling(cells_); }
-    runtime::Form1Cells& items() { return cells_; }
+    OpenCells() { form::open_form1(cells_); }
+    form::Form1Cells& items() { return cells_; }
 
 private:
-    runtime::Form1Cells cells_;
+    form::Form1Cells cells_;
 };
 
 struct Selection {
@@ -68,10 +69,10 @@ void tick_named(runtime::Items& items, std::span<const std::string> names) {
             core::set_box_state(items, row.box, checked);
 }
 
-// The line the window shows for the boxes as they are.
-std::string line_of(runtime::Items& items) {
-    core::refresh_command_line(items);
-    return items.text_box("Text1").text() + "\n";
+// The line the window shows for the boxes as they are, from the next tick on.
+std::string line_of(form::Form1Cells& items) {
+    items.timer(core::item::timer).tick();
+    return items.text_box(core::item::command_line).text() + "\n";
 }
 
 std::string padded_left(std::string text, std::size_t width) {
@@ -100,7 +101,7 @@ std::string list_emotes() {
 }
 
 std::string encode_emotes(std::span<const std::string> names, bool value_only) {
-    BoundCells cells;
+    OpenCells cells;
     tick_named(cells.items(), names);
     return value_only ? core::read_selection_total(cells.items()) + "\n" : line_of(cells.items());
 }
@@ -110,28 +111,27 @@ std::string decode_value(std::span<const std::string> words) {
 }
 
 std::uint32_t value_of_names(std::span<const std::string> names) {
-    BoundCells cells;
+    OpenCells cells;
     tick_named(cells.items(), names);
     return static_cast<std::uint32_t>(std::stoul(core::read_selection_total(cells.items())));
 }
 
 std::uint32_t value_of_text(std::span<const std::string> words) {
-    runtime::Form1Cells cells;
     try {
-        return core::read_console_value(cells, words);
+        return form::read_form1_value(words);
     } catch (const core::ValueError& error) {
         throw UsageError(error.what());
     }
 }
 
 std::string console_line(std::uint32_t value) {
-    BoundCells cells;
+    OpenCells cells;
     core::select_value(cells.items(), value);
     return line_of(cells.items());
 }
 
 std::string captions_of(std::uint32_t value) {
-    BoundCells cells;
+    OpenCells cells;
     core::select_value(cells.items(), value);
     std::string text;
     for (const core::EmoteRow& row : core::emote_table)

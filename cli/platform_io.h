@@ -1,8 +1,8 @@
 #pragma once
 // What the companion takes from and gives to its operating system: the words of its command
 // line as UTF-8, and its output written byte for byte, so that every platform sees the same
-// bytes and lines ending in "\n". One implementation per platform: platform_io_posix.cpp and
-// platform_io_windows.cpp.
+// bytes and lines ending in "\n". One implementation per platform: posix/platform_io.cpp and
+// windows/platform_io.cpp.
 
 #include <cstdio>
 #include <string>

@@ -6,6 +6,7 @@
 #include "program.h"
 #include "rcon/emote_control.h"
 #include "rcon/server_address.h"
+#include "runtime/digits.h"
 #include "usage_error.h"
 
 #include <cstdlib>
@@ -36,7 +37,7 @@ bool is_value_or_line(const std::string& first) {
     const std::string_view word =
         std::string_view(first).substr(start, first.find_first_of(" \t\r\n", start) - start);
     const char c = word.front();
-    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == '"' ||
+    return runtime::is_digit(c) || c == '+' || c == '-' || c == '.' || c == '"' ||
            core::same_word(word, "set");
 }
 

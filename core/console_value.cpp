@@ -1,6 +1,7 @@
 #include "console_value.h"
 
 #include "emote_table.h"
+#include "item_names.h"
 #include "runtime/runtime_services.h"
 #include "words.h"
 
@@ -34,10 +35,6 @@ std::vector<std::string_view> split(std::string_view text) {
     return tokens;
 }
 
-std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
-}
-
 std::string joined(std::span<const std::string_view> tokens) {
     std::string text;
     for (const std::string_view token : tokens)
@@ -69,39 +66,19 @@ std::string_view unquoted(std::string_view text, std::string_view quote) {
     return text;
 }
 
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Decides on the decimal text itself, not on the double it reads as, so that digits too
 // small for a double to keep ("1e-400", "5.0000000000000000001") still make it a fraction.
-// Takes a text that already reads as a number: [sign]digits[.digits][(e|E)[sign]digits].
 bool is_whole_decimal(std::string_view text) {
-    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
-        text.remove_prefix(1);
-    std::string digits;
-    long long point = 0; // digits before the decimal point, once the exponent is applied
-    std::size_t i = 0;
-    for (; i < text.size() && is_digit(text[i]); ++i, ++point)
-        digits += text[i];
-    if (i < text.size() && text[i] == '.')
-        for (++i; i < text.size() && is_digit(text[i]); ++i)
-            digits += text[i];
-    if (i < text.size()) {
-        const bool negative = text[++i] == '-';
-        if (text[i] == '+' || text[i] == '-')
-            ++i;
-        // Far beyond the length of any text, so saturating changes no outcome.
-        constexpr long long limit = 1'000'000'000'000LL;
-        long long exponent = 0;
-        for (; i < text.size(); ++i)
-            exponent = std::min(limit, exponent * 10 + (text[i] - '0'));
-        point += negative ? -exponent : exponent;
-    }
-    for (long long d = std::max(point, 0LL); d < static_cast<long long>(digits.size()); ++d)
-        if (digits[static_cast<std::size_t>(d)] != '0')
-            return false;
-    return true;
+    const std::optional<runtime::DecimalText> number = runtime::read_decimal_text(text);
+    if (!number)
+        return false;
+    // Digits from the point on, once the exponent has moved it, must all be zeros.
+    const std::string digits =
+        std::string(number->whole_digits) + std::string(number->fraction_digits);
+    const long long point = static_cast<long long>(number->whole_digits.size()) + number->exponent;
+    const std::size_t first_after_point =
+        static_cast<std::size_t>(std::clamp(point, 0LL, static_cast<long long>(digits.size())));
+    return digits.find_first_not_of('0', first_after_point) == std::string::npos;
 }
 
 std::uint32_t whole_value(std::string_view text) {
@@ -178,8 +155,8 @@ std::uint32_t read_console_value(std::span<const std::string> words, std::string
 }
 
 std::uint32_t read_console_value(runtime::Items& items, std::span<const std::string> words) {
-    return read_console_value(words, items.label("Label2").caption(),
-                              items.label("Label4").caption());
+    return read_console_value(words, items.label(item::prefix).caption(),
+                              items.label(item::quote).caption());
 }
 
 } // namespace tallyglyph::core

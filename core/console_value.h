@@ -29,7 +29,7 @@ public:
 std::uint32_t read_console_value(std::span<const std::string> words, std::string_view prefix,
                                  std::string_view quote);
 
-// The same, with the prefix and quote mark that the items hold (Label2 and Label4).
+// The same, with the prefix and quote mark that the items store.
 std::uint32_t read_console_value(runtime::Items& items, std::span<const std::string> words);
 
 } // namespace tallyglyph::core

@@ -9,13 +9,15 @@ constexpr bool table_is_consistent() {
     std::uint32_t seen = 0;
     for (std::size_t i = 0; i < emote_table.size(); ++i) {
         const auto& row = emote_table[i];
-        if (row.box != static_cast<int>(i) + 1 || row.bit != (1u << i) || (seen & row.bit) != 0)
+        if (row.box != static_cast<int>(i) + 1 || row.name != item::boxes[i] ||
+            row.bit != (1u << i) || (seen & row.bit) != 0)
             return false;
         seen |= row.bit;
     }
     return seen == all_emotes_mask;
 }
-static_assert(table_is_consistent(), "boxes must run 1 to 22, each with its own bit 2^(box-1)");
+static_assert(table_is_consistent(),
+              "boxes must run 1 to 22, each named in order, with its own bit 2^(box-1)");
 
 } // namespace
 

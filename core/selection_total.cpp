@@ -1,6 +1,7 @@
 #include "selection_total.h"
 
 #include "emote_table.h"
+#include "item_names.h"
 #include "runtime/runtime_services.h"
 
 namespace tallyglyph::core {
@@ -8,11 +9,11 @@ namespace tallyglyph::core {
 using namespace runtime;
 
 std::string read_selection_total(Items& items) {
-    return items.label(selection_total_item).caption();
+    return items.label(item::total).caption();
 }
 
 void write_selection_total(Items& items, std::string_view total) {
-    items.label(selection_total_item).set_caption(total);
+    items.label(item::total).set_caption(total);
 }
 
 void set_box_state(Items& items, int box, std::int16_t state) {

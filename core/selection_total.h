@@ -1,7 +1,7 @@
 #pragma once
 // The selection total and the toggle handling that keeps it. The total lives only as the
-// decimal caption of Label3; each change of one box adds or subtracts that box's bit.
-// Nothing here recomputes the total from the boxes or keeps a copy of it.
+// decimal caption of its stored text (item::total); each change of one box adds or subtracts that
+// box's bit. Nothing here recomputes the total from the boxes or keeps a copy of it.
 
 #include "runtime/items.h"
 
@@ -10,8 +10,6 @@
 #include <string_view>
 
 namespace tallyglyph::core {
-
-inline constexpr std::string_view selection_total_item = "Label3";
 
 std::string read_selection_total(runtime::Items& items);
 void write_selection_total(runtime::Items& items, std::string_view total);

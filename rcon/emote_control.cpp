@@ -1,11 +1,11 @@
 #include "emote_control.h"
 
 #include "core/console_value.h"
+#include "form/form1_value.h"
 #include "rcon_error.h"
 #include "reply.h"
-#include "runtime/headless_items.h"
+#include "runtime/digits.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace tallyglyph::rcon {
@@ -20,18 +20,13 @@ std::string no_such_variable() {
            " (no such variable: is the modification running?)";
 }
 
-bool is_digits(std::string_view text) {
-    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // The game reads the variable as C's atoi does, so only plain digits mean to it what they
 // mean to the window's reader: "1e3", "+5" or " 5" would not.
 std::uint32_t value_held(const RconClient& client, std::string_view text) {
     std::string reason;
-    if (is_digits(text)) {
+    if (runtime::is_all_digits(text)) {
         try {
-            runtime::Form1Cells cells;
-            return core::read_console_value(cells, std::vector<std::string>{std::string(text)});
+            return form::read_form1_value(std::vector<std::string>{std::string(text)});
         } catch (const core::ValueError& error) {
             reason = std::string(" (") + error.what() + ")";
         }

@@ -1,7 +1,9 @@
 #include "conversions.h"
 
+#include "digits.h"
 #include "run_time_error.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -13,9 +15,6 @@ namespace {
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
 }
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::string_view trim_blanks(std::string_view text) {
     while (!text.empty() && is_blank(text.front()))
@@ -25,88 +24,75 @@ std::string_view trim_blanks(std::string_view text) {
     return text;
 }
 
-// Accepts [digits][.digits][(e|E)[sign]digits] with at least one mantissa digit. Gives the
-// decimal exponent of the leading significant digit, which tells an overflow from an
-// underflow when the value is out of range.
-bool is_unsigned_decimal(std::string_view text, long& magnitude) {
-    std::size_t i = 0;
-    std::size_t mantissa_digits = 0;
-    long leading = 0;
-    bool seen_significant = false;
-    long integer_digits = 0;
-    while (i < text.size() && is_digit(text[i])) {
-        ++mantissa_digits;
-        if (text[i] != '0')
-            seen_significant = true;
-        if (seen_significant)
-            ++integer_digits;
-        ++i;
-    }
-    long fraction_zeros = 0;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && is_digit(text[i])) {
-            ++mantissa_digits;
-            if (!seen_significant) {
-                if (text[i] != '0')
-                    seen_significant = true;
-                else
-                    ++fraction_zeros;
-            }
-            ++i;
-        }
-    }
-    if (mantissa_digits == 0)
-        return false;
-    leading = integer_digits > 0 ? integer_digits - 1 : -(fraction_zeros + 1);
-    long exponent = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        bool negative = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            negative = text[i++] == '-';
-        std::size_t exponent_digits = 0;
-        // Saturates far beyond the length of any text, so adding the leading digit's place
-        // still tells an overflow from an underflow however many digits either part has.
-        constexpr long exponent_limit = std::numeric_limits<long>::max() / 100;
-        while (i < text.size() && is_digit(text[i])) {
-            if (exponent < exponent_limit)
-                exponent = exponent * 10 + (text[i] - '0');
-            ++exponent_digits;
-            ++i;
-        }
-        if (exponent_digits == 0)
-            return false;
-        if (negative)
-            exponent = -exponent;
-    }
-    magnitude = leading + exponent;
-    return i == text.size();
+// The run of digits that TEXT starts with.
+std::string_view digits_at(std::string_view text) {
+    return text.substr(0, std::ranges::find_if_not(text, is_digit) - text.begin());
+}
+
+// The decimal exponent of the leading significant digit, once the exponent is applied: it
+// tells an overflow from an underflow when the value is out of range.
+long long leading_place(const DecimalText& number) {
+    if (const auto first = number.whole_digits.find_first_not_of('0'); first != std::string::npos)
+        return static_cast<long long>(number.whole_digits.size() - first) - 1 + number.exponent;
+    const auto first = number.fraction_digits.find_first_not_of('0');
+    const auto zeros = first == std::string::npos ? number.fraction_digits.size() : first;
+    return -static_cast<long long>(zeros) - 1 + number.exponent;
 }
 
 } // namespace
 
-double text_to_number(std::string_view text) {
-    std::string_view body = trim_blanks(text);
-    bool negative = false;
-    if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
-        negative = body.front() == '-';
-        body.remove_prefix(1);
+std::optional<DecimalText> read_decimal_text(std::string_view text) {
+    DecimalText number;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        number.negative = text.front() == '-';
+        text.remove_prefix(1);
     }
-    long magnitude = 0;
-    if (!is_unsigned_decimal(body, magnitude))
-        raise_type_mismatch();
+    number.unsigned_text = text;
+    number.whole_digits = digits_at(text);
+    text.remove_prefix(number.whole_digits.size());
+    if (text.starts_with('.')) {
+        number.fraction_digits = digits_at(text.substr(1));
+        text.remove_prefix(1 + number.fraction_digits.size());
+    }
+    if (number.whole_digits.empty() && number.fraction_digits.empty())
+        return std::nullopt;
+    if (text.starts_with('e') || text.starts_with('E')) {
+        text.remove_prefix(1);
+        bool negative = false;
+        if (text.starts_with('+') || text.starts_with('-')) {
+            negative = text.front() == '-';
+            text.remove_prefix(1);
+        }
+        const std::string_view digits = digits_at(text);
+        if (digits.empty())
+            return std::nullopt;
+        constexpr long long limit = std::numeric_limits<long long>::max() / 100;
+        for (const char digit : digits)
+            number.exponent = std::min(limit, number.exponent * 10 + (digit - '0'));
+        if (negative)
+            number.exponent = -number.exponent;
+        text.remove_prefix(digits.size());
+    }
+    if (!text.empty())
+        return std::nullopt;
+    return number;
+}
 
+double text_to_number(std::string_view text) {
+    const std::optional<DecimalText> number = read_decimal_text(trim_blanks(text));
+    if (!number)
+        raise_type_mismatch();
+    const std::string_view body = number->unsigned_text;
     double value = 0.0;
     const auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        if (magnitude > 0)
+        if (leading_place(*number) > 0)
             raise(error_number::overflow, "Overflow");
         value = 0.0;
     } else if (ec != std::errc{} || end != body.data() + body.size()) {
         raise_type_mismatch();
     }
-    return negative ? -value : value;
+    return number->negative ? -value : value;
 }
 
 std::string number_to_text(double value) {

@@ -3,10 +3,26 @@
 // follows every addition or subtraction. The selection total is kept as text, so every
 // step of the arithmetic passes through here; none of these may lose or invent a digit.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tallyglyph::runtime {
+
+// A decimal number as written, in its parts: [sign]digits[.digits][(e|E)[sign]digits], with
+// at least one digit before the exponent. The one grammar of numbers, for every reader.
+struct DecimalText {
+    bool negative = false;
+    std::string_view unsigned_text; // all but the sign
+    std::string_view whole_digits;  // before the point
+    std::string_view fraction_digits;
+    // Saturates far beyond the length of any text, so that adding a digit's place still
+    // tells a large number from a small one however many digits either part has.
+    long long exponent = 0;
+};
+
+// None when TEXT, blanks and all, is not such a number.
+std::optional<DecimalText> read_decimal_text(std::string_view text);
 
 // A decimal number with optional sign, fraction and exponent, with blanks allowed around
 // it. Anything else raises "Type mismatch" (never a silent 0); a magnitude beyond double

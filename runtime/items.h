@@ -12,6 +12,8 @@
 namespace tallyglyph::runtime {
 
 using EventHandler = std::function<void()>;
+// Handed the text that one paste or drop has just put into a text box.
+using PasteHandler = std::function<void(std::string_view text)>;
 
 namespace check_value {
 inline constexpr std::int16_t unchecked = 0;
@@ -52,7 +54,12 @@ public:
     virtual ~TextBox() = default;
     virtual std::string text() const = 0;
     virtual void set_text(std::string_view text) = 0;
+    // Raised after each paste or drop into the box, with what it put in; never for typing.
+    virtual void on_paste(PasteHandler handler) = 0;
 };
+
+// Refuses an interval outside 0 to 65535 ms.
+void require_timer_interval(std::string_view item, int milliseconds);
 
 class Timer {
 public:

@@ -1,7 +1,7 @@
 #pragma once
-// The items a window keeps for the logic, each under its name, a list for each kind. A name
-// the window does not hold raises the property-call run-time error for the property that was
-// asked for.
+// The items a window or a set of cells keeps for the logic, each under its name, a list for
+// each kind: the one lookup by name. A name it does not hold raises the property-call
+// run-time error for the property that was asked for.
 
 #include "items.h"
 #include "run_time_error.h"
@@ -36,15 +36,17 @@ private:
     std::vector<Entry> entries_;
 };
 
-// A window's Items: each kind found by name in its own list, which the window fills with its
-// adapters.
+// Items: each kind found by name in its own list, which the owner fills with its adapters or
+// cells. Each is given as the owner's own type.
 template <typename CheckBoxItem, typename LabelItem, typename TextBoxItem, typename TimerItem>
 class ItemsByName : public Items {
 public:
-    CheckBox& check_box(std::string_view name) override { return check_boxes_.find(name, "Value"); }
-    Label& label(std::string_view name) override { return labels_.find(name, "Caption"); }
-    TextBox& text_box(std::string_view name) override { return text_boxes_.find(name, "Text"); }
-    Timer& timer(std::string_view name) override { return timers_.find(name, "Enabled"); }
+    CheckBoxItem& check_box(std::string_view name) override {
+        return check_boxes_.find(name, "Value");
+    }
+    LabelItem& label(std::string_view name) override { return labels_.find(name, "Caption"); }
+    TextBoxItem& text_box(std::string_view name) override { return text_boxes_.find(name, "Text"); }
+    TimerItem& timer(std::string_view name) override { return timers_.find(name, "Enabled"); }
 
 protected:
     NamedItems<CheckBoxItem> check_boxes_;

@@ -1,5 +1,8 @@
 #include "program_arguments.h"
 
+#include "core/words.h"
+#include "runtime/digits.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -13,7 +16,7 @@ std::string try_help() {
 // A word with a dash before a letter or a second dash; "-5" and "-.5" are values, so a
 // negative one gets its own clear error.
 bool is_option(std::string_view word) {
-    return word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9') && word[1] != '.';
+    return word.size() > 1 && word[0] == '-' && !runtime::is_digit(word[1]) && word[1] != '.';
 }
 
 std::optional<ToolkitOption> toolkit_option(std::string_view word,
@@ -51,10 +54,10 @@ ProgramArguments read_program_arguments(std::span<const std::string_view> argume
             if (!option->takes_value || joined)
                 continue;
             if (i + 1 == arguments.size() && !mistake)
-                mistake.emplace("'" + std::string(word) + "' needs a value" + try_help());
+                mistake.emplace(core::quoted(word) + " needs a value" + try_help());
             ++i;
         } else if (!mistake) {
-            mistake.emplace("unknown option '" + std::string(word) + "'" + try_help());
+            mistake.emplace("unknown option " + core::quoted(word) + try_help());
         }
     }
     if (help)

@@ -2,12 +2,14 @@
 // What the window's --help and --version print. The help is the same for every front end but
 // for the few lines that depend on the toolkit beneath the window.
 
+#include "version.h"
+
 #include <string>
 #include <string_view>
 
 namespace tallyglyph::window {
 
-inline constexpr const char* application_version = "1.00";
+inline constexpr const char* application_version = TALLYGLYPH_VERSION_TEXT;
 
 // The front end's own lines of the help, each ending in a newline.
 struct FrontEndHelp {

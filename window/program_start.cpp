@@ -1,7 +1,7 @@
 #include "program_start.h"
 
 #include "core/console_value.h"
-#include "form1_layout.h"
+#include "form/form1_value.h"
 
 namespace tallyglyph::window {
 namespace {
@@ -22,11 +22,10 @@ ProgramStart read_program_start(std::span<const std::string_view> arguments,
     ProgramStart start;
     try {
         program = read_program_arguments(arguments, toolkit_options);
-        // Read with the prefix and quote mark of the window's own stored description, so
-        // the line it shows reads back before the window exists.
+        // Read as the window's own line, so the line it shows reads back before the window
+        // exists.
         if (program.request == Request::open_window && !program.value_words.empty())
-            start.value = core::read_console_value(program.value_words, form1_item("Label2").text,
-                                                   form1_item("Label4").text);
+            start.value = form::read_form1_value(program.value_words);
     } catch (const ArgumentError& error) {
         return refused(error);
     } catch (const core::ValueError& error) {

@@ -1,5 +1,5 @@
-# One cpack run in the Windows build makes tallyglyph-1.00-win64.exe, a 64-bit NSIS
-# installer (NSIS.template.in), and tallyglyph-1.00-win64.zip, the same files to run without
+# One cpack run in the Windows build makes tallyglyph-VERSION-win64.exe, a 64-bit NSIS
+# installer (NSIS.template.in), and tallyglyph-VERSION-win64.zip, the same files to run without
 # installing. The installer installs for the current user or, with /AllUsers, for every user;
 # /S installs and uninstalls silently. `cpack -D TALLYGLYPH_SIGN_CERTIFICATE=CERT.p12` signs
 # what it makes (signing.cmake).

@@ -2,28 +2,15 @@
 // program's name and says what is wrong, and nothing on stdout.
 
 #include "cli_process.h"
+#include "tests/named_row.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Mistake {
-    std::string name;
-    std::vector<std::string> arguments;
-    std::string message;
-};
-
-std::string mistake_name(const ::testing::TestParamInfo<Mistake>& info) {
-    return info.param.name;
-}
-
-// Test lists show the row's name rather than its bytes.
-void PrintTo(const Mistake& row, std::ostream* out) {
-    *out << row.name;
-}
+using Mistake = NamedRow<std::string>; // the arguments, and the message on stderr
 
 const std::string try_help = "; try 'tallyglyph-cli --help'";
 const std::string beyond_emotes = "; emotes use bits 0 to 21";
@@ -31,10 +18,10 @@ const std::string beyond_emotes = "; emotes use bits 0 to 21";
 class Rejects : public ::testing::TestWithParam<Mistake> {};
 
 TEST_P(Rejects, WithOneLineOnStderrAndNothingOnStdout) {
-    const CliRun run = run_cli(GetParam().arguments);
+    const CliRun run = run_cli(GetParam().words);
     EXPECT_EQ(run.exit_code, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "tallyglyph-cli: " + GetParam().message + "\n");
+    EXPECT_EQ(run.err, "tallyglyph-cli: " + GetParam().expected + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"allow", "--server", "localhost", "Sit"},
                 "the server address 'localhost' has no port; write HOST:PORT, or [ADDR]:PORT "
                 "for IPv6"}),
-    mistake_name);
+    RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Names, Rejects,
@@ -94,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         Mistake{"NoneWithAll",
                 {"encode", "all", "none"},
                 "'none' cannot be combined with other names"}),
-    mistake_name);
+    RowName{});
 
 // The reader's own cases live with it in tests/core; these prove the companion reports its
 // mistakes as usage errors.
@@ -109,6 +96,6 @@ INSTANTIATE_TEST_SUITE_P(
         Mistake{"TwoNumbers",
                 {"decode", "1", "2"},
                 "'1 2' is neither a number nor a line like 'set kv_emoteControl \"2097153\"'"}),
-    mistake_name);
+    RowName{});
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "cli_process.h"
 #include "core/emote_table.h"
+#include "version.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -64,7 +65,7 @@ TEST(List, ShowsTheBitThatEncodeGivesEachEmote) {
 TEST(Info, VersionIsOneLine) {
     const CliRun run = run_cli({"--version"});
     EXPECT_EQ(run.exit_code, 0);
-    EXPECT_EQ(run.out, "tallyglyph-cli 1.00\n");
+    EXPECT_EQ(run.out, "tallyglyph-cli " TALLYGLYPH_VERSION_TEXT "\n");
     EXPECT_EQ(run.err, "");
 }
 

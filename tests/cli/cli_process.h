@@ -14,5 +14,5 @@ struct CliRun {
 // write (a full disk on POSIX, a pipe whose reader has gone on Windows).
 enum class Stdout { captured, unwritable };
 
-// One implementation per platform: cli_process_posix.cpp, cli_process_windows.cpp.
+// One implementation per platform: posix/cli_process.cpp, windows/cli_process.cpp.
 CliRun run_cli(const std::vector<std::string>& arguments, Stdout stdout_to = Stdout::captured);

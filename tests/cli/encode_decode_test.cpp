@@ -2,6 +2,7 @@
 
 #include "cli_process.h"
 #include "core/emote_table.h"
+#include "tests/named_row.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,20 +14,7 @@
 
 namespace {
 
-struct Example {
-    std::string name;
-    std::vector<std::string> arguments;
-    std::string out;
-};
-
-std::string example_name(const ::testing::TestParamInfo<Example>& info) {
-    return info.param.name;
-}
-
-// Test lists show the row's name rather than its bytes.
-void PrintTo(const Example& row, std::ostream* out) {
-    *out << row.name;
-}
+using Example = NamedRow<std::string>; // the arguments, and what stdout holds
 
 std::string line_for(const std::string& value) {
     return "set kv_emoteControl \"" + value + "\"\n";
@@ -37,10 +25,10 @@ std::string line_for(const std::string& value) {
 class Succeeds : public ::testing::TestWithParam<Example> {};
 
 TEST_P(Succeeds, PrintsTheExpectedOutputAndNothingElse) {
-    const CliRun run = run_cli(GetParam().arguments);
+    const CliRun run = run_cli(GetParam().words);
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, GetParam().out);
+    EXPECT_EQ(run.out, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"ValueAfterTheNames", {"encode", "Sit", "Shake", "--value"}, "2097153\n"},
         Example{"ValueForAll", {"encode", "all", "--value"}, "4194303\n"},
         Example{"ValueForNone", {"encode", "none", "--value"}, "0\n"}),
-    example_name);
+    RowName{});
 
 // The reader's own cases live with it in tests/core; these prove decode's wiring.
 INSTANTIATE_TEST_SUITE_P(Decode, Succeeds,
@@ -73,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Decode, Succeeds,
                                            Example{"LineSplitByTheShell",
                                                    {"decode", "set", "kv_emoteControl", "2097153"},
                                                    "Sit\nShake\n"}),
-                         example_name);
+                         RowName{});
 
 TEST(DecodeAll, ListsEveryCaptionInBoxOrder) {
     std::string expected;

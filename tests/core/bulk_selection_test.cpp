@@ -38,7 +38,7 @@ TEST_F(BulkSelection, ResetClearsEveryBoxInBoxOrderAndWritesZero) {
 }
 
 TEST_F(BulkSelection, ResetWithNothingCheckedRunsNoHandlingYetWritesZero) {
-    items.label("Label3").set_caption("stale");
+    stored(core::item::total).set_caption("stale");
     core::reset_selection(items);
     EXPECT_TRUE(handled.empty());
     EXPECT_EQ(total(), "0");
@@ -74,7 +74,7 @@ TEST_F(BulkSelection, ResetThenBegByHandGivesTwo) {
 TEST_F(BulkSelection, AllLeavesTheTotalToTheToggleHandlings) {
     // ALL writes no total of its own, unlike Reset: a stored total that is off stays off
     // by the same amount.
-    items.label("Label3").set_caption("10");
+    stored(core::item::total).set_caption("10");
     core::select_all(items);
     EXPECT_EQ(total(), "4194313");
 }
@@ -107,7 +107,7 @@ TEST_F(BulkSelection, AValueSetsExactlyItsBoxesFromAnyEarlierSelection) {
 TEST_F(BulkSelection, AValueRaisesRatherThanLeaveAWrongTotal) {
     EXPECT_THROW(core::select_value(items, 4194304), runtime::RunTimeError);
     core::reset_selection(items);
-    items.label("Label3").set_caption("10");
+    stored(core::item::total).set_caption("10");
     EXPECT_THROW(core::select_value(items, 5), runtime::RunTimeError);
 }
 

@@ -2,10 +2,11 @@
 // in one line.
 
 #include "core/console_value.h"
-#include "runtime/headless_items.h"
+#include "core/item_names.h"
+#include "form/form_cells.h"
+#include "tests/named_row.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,38 +14,21 @@ namespace {
 
 using namespace tallyglyph;
 
-template <typename Outcome>
-struct Row {
-    std::string name;
-    std::vector<std::string> words;
-    Outcome outcome; // the value read, or the mistake's message
-};
-using Accepted = Row<std::uint32_t>;
-using Refused = Row<std::string>;
-
-// Test lists show the row's name rather than its bytes.
-template <typename Outcome>
-void PrintTo(const Row<Outcome>& row, std::ostream* out) {
-    *out << row.name;
-}
-
-template <typename Outcome>
-std::string row_name(const ::testing::TestParamInfo<Row<Outcome>>& info) {
-    return info.param.name;
-}
+using Accepted = NamedRow<std::uint32_t>; // the value read
+using Refused = NamedRow<std::string>;    // the mistake's message
 
 class ReadsValue : public ::testing::TestWithParam<Accepted> {
 protected:
-    runtime::Form1Cells items;
+    form::Form1Cells items;
 };
 
 TEST_P(ReadsValue, AsTheWindowsLineReadsBack) {
-    EXPECT_EQ(core::read_console_value(items, GetParam().words), GetParam().outcome);
+    EXPECT_EQ(core::read_console_value(items, GetParam().words), GetParam().expected);
 }
 
 class RefusesValue : public ::testing::TestWithParam<Refused> {
 protected:
-    runtime::Form1Cells items;
+    form::Form1Cells items;
 };
 
 TEST_P(RefusesValue, NamingTheMistakeInOneLine) {
@@ -52,7 +36,7 @@ TEST_P(RefusesValue, NamingTheMistakeInOneLine) {
         const std::uint32_t value = core::read_console_value(items, GetParam().words);
         ADD_FAILURE() << "read as " << value;
     } catch (const core::ValueError& error) {
-        EXPECT_EQ(error.what(), GetParam().outcome);
+        EXPECT_EQ(error.what(), GetParam().expected);
     }
 }
 
@@ -78,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"LeadingPlus", {"+1"}, 1}, Accepted{"ExponentNotation", {"2E1"}, 20},
         Accepted{"ExponentMakesAFractionWhole", {"1.5e1"}, 15},
         Accepted{"WholeNumberWithZeroFraction", {"64.0"}, 64}),
-    row_name<std::uint32_t>);
+    RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, RefusesValue,
@@ -123,14 +107,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{
             "LineWithoutValue", {"set", "kv_emoteControl"}, "'set kv_emoteControl'" + not_a_line},
         Refused{"TwoNumbers", {"1", "2"}, "'1 2'" + not_a_line}),
-    row_name<std::string>);
+    RowName{});
 
 // The prefix and quote mark are the items' own: a
 // line with other ones reads back too.
 TEST(ReadsValueWith, ThePrefixAndQuoteMarkTheItemsHold) {
-    runtime::Form1Cells items;
-    items.label("Label2").set_caption("sv_emotes ");
-    items.label("Label4").set_caption("'");
+    form::Form1Cells items;
+    items.label(core::item::prefix).set_caption("sv_emotes ");
+    items.label(core::item::quote).set_caption("'");
     const std::vector<std::string> line{"sv_emotes '17'"};
     EXPECT_EQ(core::read_console_value(items, line), 17u);
     const std::vector<std::string> old_line{"set kv_emoteControl \"17\""};

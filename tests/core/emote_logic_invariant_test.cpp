@@ -20,7 +20,7 @@ TEST_F(EmoteLogic, RandomSequencesKeepTheTotalAndTheLineRight) {
         else if (a < 26)
             core::select_all(items);
         else if (a < 28)
-            items.text_box("Text1").set_text("noise");
+            line_box().set_text("noise");
         else
             core::set_box_state(items, (step % 22) + 1, static_cast<std::int16_t>(step % 2));
 

@@ -1,5 +1,5 @@
 #include "core/emote_table.h"
-#include "runtime/runtime_services.h"
+#include "tests/run_time_errors.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -40,8 +40,6 @@ TEST(EmoteTable, WalksInBoxOrderWhateverTheGrid) {
     int expected = 1;
     for (const EmoteRow& row : emote_table)
         EXPECT_EQ(row.box, expected++);
-    EXPECT_EQ(emote_table.front().name, "Check1");
-    EXPECT_EQ(emote_table.back().name, "Check22");
 }
 
 TEST(EmoteTable, FillsColumnsTopToBottomSevenAtATime) {
@@ -54,14 +52,8 @@ TEST(EmoteTable, FillsColumnsTopToBottomSevenAtATime) {
 }
 
 TEST(EmoteTable, RefusesBoxNumbersOutsideTheTable) {
-    for (int box : {0, 23, -1}) {
-        try {
-            emote_row(box);
-            ADD_FAILURE() << box;
-        } catch (const tallyglyph::runtime::RunTimeError& error) {
-            EXPECT_EQ(error.number(), 9);
-        }
-    }
+    for (int box : {0, 23, -1})
+        EXPECT_EQ(run_time_error_number([box] { emote_row(box); }), 9) << box;
 }
 
 } // namespace

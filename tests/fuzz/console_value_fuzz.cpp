@@ -7,13 +7,12 @@
 //   number is at most 4194303, and then read as that number.
 // - The line the window shows for a value (the same bytes, within range) reads back as it.
 
-#include "core/bulk_selection.h"
-#include "core/command_line.h"
 #include "core/console_value.h"
 #include "core/emote_table.h"
-#include "core/selection_total.h"
+#include "core/item_names.h"
+#include "form/form1_handlers.h"
+#include "form/form_cells.h"
 #include "fuzz_properties.h"
-#include "runtime/headless_items.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -61,11 +60,10 @@ void accepts_exactly_the_emote_values(runtime::Items& items, std::uint32_t numbe
 }
 
 void the_line_reads_back(std::uint32_t value) {
-    runtime::Form1Cells items;
-    core::bind_toggle_handling(items);
-    core::select_value(items, value);
-    core::refresh_command_line(items);
-    const std::vector<std::string> line{items.text_box("Text1").text()};
+    form::Form1Cells items;
+    form::open_form1(items, value);
+    items.timer(core::item::timer).tick();
+    const std::vector<std::string> line{items.text_box(core::item::command_line).text()};
     try {
         if (core::read_console_value(items, line) != value)
             broken("the window's line read back as another value", line.front());
@@ -77,7 +75,7 @@ void the_line_reads_back(std::uint32_t value) {
 } // namespace
 
 void check_console_value(const std::uint8_t* data, std::size_t size) {
-    runtime::Form1Cells items;
+    form::Form1Cells items;
     const std::string text(reinterpret_cast<const char*>(data), size);
     reads_or_names_its_mistake(items, {text});
     std::vector<std::string> words;

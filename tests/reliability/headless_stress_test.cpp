@@ -1,14 +1,15 @@
-// A million random operations on the headless cells, bound as the window binds its items:
-// clicks on the boxes, Reset, ALL, ticks of Timer1, boxes set from code and text typed over
-// the line. After each one the boxes must show what the operations did, the stored total
+// A million random operations on the headless cells, opened as the window opens: clicks on
+// the boxes, Reset, ALL, ticks of the timer, boxes set from code and text typed over the
+// line. After each one the boxes must show what the operations did, the stored total
 // must be the sum of the ticked bits in plain decimal, and after each tick the line must
 // show it.
 
-#include "core/bulk_selection.h"
-#include "core/command_line.h"
 #include "core/emote_table.h"
+#include "core/item_names.h"
 #include "core/selection_total.h"
-#include "runtime/runtime_services.h"
+#include "form/form1_handlers.h"
+#include "form/form_cells.h"
+#include "runtime/conversions.h"
 
 #include <array>
 #include <bitset>
@@ -22,14 +23,15 @@
 namespace {
 
 using namespace tallyglyph;
+using core::item::all;
+using core::item::command_line;
+using core::item::reset;
+using core::item::timer;
 
 class HeadlessStress : public ::testing::Test {
 protected:
     HeadlessStress() {
-        core::bind_toggle_handling(cells);
-        cells.label("Label1").on_click([this] { core::reset_selection(cells); });
-        cells.label("Label6").on_click([this] { core::select_all(cells); });
-        cells.timer("Timer1").on_tick([this] { core::refresh_command_line(cells); });
+        form::open_form1(cells);
         for (const core::EmoteRow& row : core::emote_table)
             boxes[static_cast<std::size_t>(row.box - 1)] = &cells.check_box(row.name);
     }
@@ -49,15 +51,15 @@ protected:
         return sum;
     }
 
-    runtime::Form1Cells cells;
+    form::Form1Cells cells;
     std::array<runtime::CheckBoxCell*, 22> boxes{};
 };
 
 TEST_F(HeadlessStress, AMillionRandomOperationsKeepTheTotalAndTheLineRight) {
     const int operations = 1'000'000;
-    runtime::LabelCell& total = cells.label("Label3");
-    runtime::TextBoxCell& line = cells.text_box("Text1");
-    runtime::TimerCell& timer = cells.timer("Timer1");
+    runtime::LabelCell& total = cells.label(core::item::total);
+    runtime::TextBoxCell& line = cells.text_box(command_line);
+    runtime::TimerCell& ticks_of = cells.timer(timer);
     std::mt19937 random(20240607);
     std::uniform_int_distribution<int> pick(0, 99);
     std::uniform_int_distribution<int> pick_box(1, 22);
@@ -71,10 +73,10 @@ TEST_F(HeadlessStress, AMillionRandomOperationsKeepTheTotalAndTheLineRight) {
             boxes[static_cast<std::size_t>(box - 1)]->user_click();
             expected.flip(static_cast<std::size_t>(box - 1));
         } else if (action < 65) {
-            cells.label("Label1").user_click();
+            cells.label(reset).user_click();
             expected.reset();
         } else if (action < 70) {
-            cells.label("Label6").user_click();
+            cells.label(all).user_click();
             expected.set();
         } else if (action < 80) {
             const int box = pick_box(random);
@@ -84,7 +86,7 @@ TEST_F(HeadlessStress, AMillionRandomOperationsKeepTheTotalAndTheLineRight) {
         } else if (action < 90) {
             line.set_text(std::to_string(step) + "\" typed over the line");
         } else {
-            timer.tick();
+            ticks_of.tick();
             ++ticks;
             ASSERT_EQ(line.text(), "set kv_emoteControl \"" + std::to_string(ticked_sum()) + "\"")
                 << "step " << step;
@@ -97,15 +99,15 @@ TEST_F(HeadlessStress, AMillionRandomOperationsKeepTheTotalAndTheLineRight) {
                 total.caption().c_str());
 }
 
-// Repeated ticks with nothing changed hand Text1 the same line, which must not count as
+// Repeated ticks with nothing changed hand the command line the same line, which must not count as
 // a change, however often it happens.
 TEST_F(HeadlessStress, TicksWithoutAChangeLeaveTheLineUntouched) {
-    runtime::TextBoxCell& line = cells.text_box("Text1");
-    cells.label("Label6").user_click();
-    cells.timer("Timer1").tick();
+    runtime::TextBoxCell& line = cells.text_box(command_line);
+    cells.label(all).user_click();
+    cells.timer(timer).tick();
     const std::size_t changes = line.changes();
     for (int tick = 0; tick < 100'000; ++tick)
-        cells.timer("Timer1").tick();
+        cells.timer(timer).tick();
     EXPECT_EQ(line.changes(), changes);
     EXPECT_EQ(line.text(), "set kv_emoteControl \"4194303\"");
 }
@@ -121,7 +123,7 @@ TEST_F(HeadlessStress, TheLargestTotalsStayFiniteWhenABoxChanges) {
             const double total = runtime::text_to_number(core::read_selection_total(cells));
             ASSERT_EQ(total, start) << row.name;
         }
-        cells.label("Label1").user_click();
+        cells.label(reset).user_click();
         EXPECT_EQ(core::read_selection_total(cells), "0");
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The real Form1 as the program opens it, with what the long window runs need on top: the
 // boxes at hand, the sum of the ticked bits read from the widgets, and a wait for the next
-// tick of Timer1.
+// tick of the timer.
 
 #include "tests/window/qt/form1_fixture.h"
 
@@ -12,7 +12,7 @@
 
 class LiveForm1 : public Form1Test {
 protected:
-    LiveForm1() : timer(item<QTimer>("Timer1")) {
+    LiveForm1() : timer(widget<QTimer>(item::timer)) {
         for (const tallyglyph::core::EmoteRow& row : tallyglyph::core::emote_table)
             boxes[static_cast<std::size_t>(row.box - 1)] = box(row.box);
         // Connected after the window's own handler, so a counted tick has refreshed the line.
@@ -31,7 +31,7 @@ protected:
         return QStringLiteral("set kv_emoteControl \"%1\"").arg(ticked_sum());
     }
 
-    // Runs the event loop until Timer1 has ticked once more; false if it stays silent.
+    // Runs the event loop until the timer has ticked once more; false if it stays silent.
     bool next_tick() {
         const int seen = ticks;
         QEventLoop loop;
@@ -41,7 +41,7 @@ protected:
         return ticks != seen;
     }
 
-    QPoint centre_of(const char* name) { return item(name)->geometry().center(); }
+    QPoint centre_of(std::string_view name) { return widget(name)->geometry().center(); }
 
     QTimer* timer;
     std::array<QCheckBox*, 22> boxes{};

@@ -23,8 +23,8 @@ protected:
 };
 
 TEST_F(BadInput, AMegabytePastedIntoTheLineIsGoneAtTheNextTick) {
-    click_in("Check4", {40, 8});
-    click_in("Check22", {40, 8});
+    click_in(item::boxes[3], {40, 8});
+    click_in(item::boxes[21], {40, 8});
     ASSERT_TRUE(next_tick());
     ASSERT_EQ(line_box()->text(), line_for("2097160"));
 
@@ -42,7 +42,7 @@ TEST_F(BadInput, AMegabytePastedIntoTheLineIsGoneAtTheNextTick) {
         ASSERT_TRUE(next_tick()) << "paste " << paste;
         EXPECT_EQ(line_box()->text(), line_for("2097160")) << "paste " << paste;
     }
-    click_in("Check1", {40, 8});
+    click_in(item::boxes[0], {40, 8});
     EXPECT_EQ(total(), "2097161");
     ASSERT_TRUE(next_tick());
     EXPECT_EQ(line_box()->text(), line_for("2097161"));
@@ -51,7 +51,7 @@ TEST_F(BadInput, AMegabytePastedIntoTheLineIsGoneAtTheNextTick) {
 // Auto-repeat floods the focused line with key presses; every tick in between puts the
 // line back, and the boxes stay as they were.
 TEST_F(BadInput, AKeyHeldDownInTheLineIsUndoneByEveryTick) {
-    click_in("Check9", {40, 8});
+    click_in(item::boxes[8], {40, 8});
     line_box()->setFocus();
     ASSERT_TRUE(next_tick());
     const QString repeated(100, QLatin1Char('7'));
@@ -82,8 +82,8 @@ TEST_F(BadInput, AThousandQuickClicksAreNoneOfThemLost) {
     for (int round = 0; clicks < 1000; ++round) {
         const int target = pick(random);
         const bool pair = round % 3 != 0;
-        const QPoint at = target == 22   ? centre_of("Label1")
-                          : target == 23 ? centre_of("Label6")
+        const QPoint at = target == 22   ? centre_of(item::reset)
+                          : target == 23 ? centre_of(item::all)
                                          : spot_in_box(target);
         if (pair)
             QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, at);

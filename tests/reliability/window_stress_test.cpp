@@ -1,6 +1,6 @@
 // A hundred thousand random operations on the real window under Qt's offscreen platform,
 // through Qt Test's input: clicks on the boxes and on the label-buttons, text typed into
-// the line, and the event loop run until Timer1 ticks. After each one the boxes must show
+// the line, and the event loop run until the timer ticks. After each one the boxes must show
 // what the clicks did, the stored total must be the sum of the ticked bits in plain
 // decimal, and after each tick the line must show it.
 
@@ -23,8 +23,8 @@ TEST_F(WindowStress, AHundredThousandRandomOperationsKeepTheTotalAndTheLineRight
     std::uniform_int_distribution<int> pick(0, 99);
     std::uniform_int_distribution<int> pick_box(0, 21);
     const char* const typed[] = {"x", "9", "\"", " 1e999", "-"};
-    const QPoint reset = centre_of("Label1");
-    const QPoint all = centre_of("Label6");
+    const QPoint reset = centre_of(item::reset);
+    const QPoint all = centre_of(item::all);
     // What the boxes must show: each operation's effect, kept apart from the logic.
     std::bitset<22> expected;
     int clicks = 0;

@@ -1,11 +1,13 @@
 #include "first_frame_report.h"
 
+#include "window/first_frame.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
-#include <ctime>
+#include <sys/resource.h>
 
 namespace tallyglyph::window {
 namespace {
@@ -20,10 +22,10 @@ protected:
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             QTimer::singleShot(0, this, [] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("first-frame-ns %lld\n",
-                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                rusage usage{};
+                getrusage(RUSAGE_SELF, &usage);
+                const auto peak = static_cast<std::uint64_t>(usage.ru_maxrss) * 1024;
+                std::fputs(first_frame_line(peak).c_str(), stdout);
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
@@ -38,7 +40,7 @@ private:
 } // namespace
 
 void report_first_frame_if_asked(QWidget& window) {
-    if (qEnvironmentVariableIsEmpty("TALLYGLYPH_REPORT_FIRST_FRAME"))
+    if (!first_frame_asked())
         return;
     window.installEventFilter(new FirstPaintWatcher(&window));
 }

@@ -1,7 +1,7 @@
 #pragma once
-// For the start-up benchmark: when TALLYGLYPH_REPORT_FIRST_FRAME is set, prints the
-// monotonic clock once the window's first frame has been painted and flushed, then ends
-// the program. Without the variable it does nothing.
+// For the start-up benchmark: when it is asked for (window/first_frame.h), reports once the
+// window's first frame has been painted and flushed, then ends the program. Otherwise it does
+// nothing.
 
 class QWidget;
 

@@ -1,16 +1,17 @@
 #include "form1_accessibility.h"
 
 #include "emote_check_box.h"
+#include "form/form1_layout.h"
 #include "form1_window.h"
 #include "item_label.h"
-#include "window/form1_layout.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLineEdit>
-#include <algorithm>
 
 namespace tallyglyph::window {
+
+using namespace form;
 namespace {
 
 // The stored description of a widget of Form1, found by the widget's name.
@@ -19,11 +20,8 @@ const ItemDescription* description_of(const QObject* object) {
     if (widget == nullptr || qobject_cast<const Form1*>(widget->parentWidget()) == nullptr)
         return nullptr;
     const QByteArray name = object->objectName().toUtf8();
-    const std::string_view wanted(name.constData(), static_cast<std::size_t>(name.size()));
-    const auto& items = form1_items();
-    const auto found = std::find_if(items.begin(), items.end(),
-                                    [wanted](const auto& item) { return item.name == wanted; });
-    return found == items.end() ? nullptr : &*found;
+    return find_item(form1_items(),
+                     std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
 }
 
 bool is_presented(const QWidget* widget) {

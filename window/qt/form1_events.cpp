@@ -1,15 +1,11 @@
 #include "form1_events.h"
 
 #include "artwork.h"
-#include "command_line_box.h"
-#include "core/bulk_selection.h"
 #include "first_frame_report.h"
+#include "form/form1_handlers.h"
 #include "form1_accessibility.h"
 #include "form1_window.h"
 #include "qt_options.h"
-#include "runtime/run_time_error.h"
-#include "window/form1_handlers.h"
-#include "window/form1_layout.h"
 #include "window/program_start.h"
 #include "window/run_time_error_report.h"
 
@@ -35,19 +31,6 @@ void show_error_box(const std::string& text) {
 
 } // namespace
 
-void bind_form1_events(Form1& form) {
-    runtime::Items& items = form.items();
-    bind_form1_handlers(items);
-
-    auto* line = form.findChild<CommandLineBox*>(QStringLiteral("Text1"));
-    if (line == nullptr)
-        runtime::raise_property_call_failed("Text1", "Text", "no such item");
-    QObject::connect(line, &CommandLineBox::pasted, line, [&items](const QString& text) {
-        const std::string pasted = text.toStdString();
-        run_handler([&items, &pasted] { core::select_pasted_value(items, pasted); });
-    });
-}
-
 void configure_application(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("tallyglyph"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tallyglyph"));
@@ -68,15 +51,8 @@ void configure_application(QApplication& app) {
 }
 
 void open_form1(Form1& form, std::optional<std::uint32_t> value) {
-    run_handler([&form, value] {
-        bind_form1_events(form);
-        start_form1(form.items(), value);
-        report_first_frame_if_asked(form);
-        form.show();
-        if (auto* first = form.findChild<QWidget*>(QStringLiteral("Check1")))
-            first->setFocus();
-        form.items().timer("Timer1").set_enabled(true);
-    });
+    report_first_frame_if_asked(form);
+    run_handler([&form, value] { form::open_form1(form, value); });
 }
 
 int run_form1(QApplication& app, std::optional<std::uint32_t> value,

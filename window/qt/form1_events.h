@@ -1,8 +1,6 @@
 #pragma once
-// The Qt window's events: the handlers every front end binds (window/form1_handlers.h), and a
-// value pasted or dropped into Text1 setting the boxes to it. Also the program's start (the
-// command line read, the window shown with the boxes set to a VALUE given, Check1 focused,
-// Timer1 running) and its end, when the window closes.
+// The Qt window's program: its start (the command line read, then Form1 opened as every front
+// end opens it, form/form1_handlers.h) and its end, when the window closes.
 
 #include "runtime/items.h"
 
@@ -16,14 +14,11 @@ namespace tallyglyph::window {
 
 class Form1;
 
-void bind_form1_events(Form1& form);
-
 // Names, version, style, icon and fonts that every window of the program shares.
 void configure_application(QApplication& app);
 
-// Opens Form1 as the program starts it: events bound, then the boxes set to VALUE when one
-// is given, then shown with Check1 focused and Timer1 running, so the first tick already
-// shows the line for VALUE. A run-time error on the way is reported like any other.
+// Opens Form1 as the program starts it (form::open_form1), on VALUE when one is given, so the
+// first tick already shows its line. A run-time error on the way is reported like any other.
 void open_form1(Form1& form, std::optional<std::uint32_t> value = {});
 
 // Called once Form1 is open and running; only test builds pass one.

@@ -4,16 +4,18 @@
 #include "command_line_box.h"
 #include "drawn_items.h"
 #include "emote_check_box.h"
+#include "form/form1_layout.h"
 #include "item_label.h"
 #include "normal_state_keeper.h"
 #include "picture_box.h"
-#include "window/form1_layout.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QTimer>
 
 namespace tallyglyph::window {
+
+using namespace form;
 namespace {
 
 QFont font_for(FontStyle style) {
@@ -119,7 +121,7 @@ Form1::Form1() {
 
     QWidget* previous = nullptr;
     for (std::string_view name : form1_tab_order()) {
-        auto* next = findChild<QWidget*>(QString::fromUtf8(name));
+        auto* next = find(name);
         if (previous)
             setTabOrder(previous, next);
         previous = next;
@@ -127,6 +129,11 @@ Form1::Form1() {
 
     create();
     new NormalStateKeeper(*this, client_size());
+}
+
+void Form1::focus_item(std::string_view item) {
+    if (QWidget* widget = find(item))
+        widget->setFocus();
 }
 
 void Form1::build_item(const ItemDescription& item) {
@@ -187,7 +194,7 @@ void Form1::build_item(const ItemDescription& item) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromUtf8(item.name));
         timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(timer1_interval_ms);
+        timer->setInterval(item.interval_ms);
         items_.add(key, timer);
         return;
     }

@@ -3,13 +3,17 @@
 // the adapters through which the logic reaches them by name; it binds no handler itself. It
 // keeps its one size and the normal state, whatever a title bar asks for.
 
+#include "form/form_view.h"
 #include "qt_items.h"
 
 #include <QWidget>
+#include <string_view>
+
+namespace tallyglyph::form {
+struct ItemDescription;
+}
 
 namespace tallyglyph::window {
-
-struct ItemDescription;
 
 // The family that stands in for the stored description's font, MS Sans Serif, which Linux
 // does not have: Liberation Sans has its metrics, so every caption fits. Named directly, since
@@ -17,15 +21,25 @@ struct ItemDescription;
 // fonts.
 QString form1_font_family();
 
-class Form1 final : public QWidget {
+class Form1 final : public QWidget, public form::FormView {
     Q_OBJECT
 public:
     Form1();
 
-    runtime::Items& items() { return items_; }
+    runtime::Items& items() override { return items_; }
+    void show_form() override { show(); }
+    void focus_item(std::string_view item) override;
+
+    // The widget, or the timer, of the named item; none for a name it does not hold.
+    template <typename Object = QWidget>
+    Object* find(std::string_view item) const {
+        return findChild<Object*>(
+            QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())),
+            Qt::FindDirectChildrenOnly);
+    }
 
 private:
-    void build_item(const ItemDescription& item);
+    void build_item(const form::ItemDescription& item);
 
     QtItems items_;
 };

@@ -1,5 +1,6 @@
 #include "qt_items.h"
 
+#include "command_line_box.h"
 #include "item_label.h"
 #include "runtime/run_time_error.h"
 #include "window/run_time_error_report.h"
@@ -71,10 +72,20 @@ QtTextBox::QtTextBox(std::string name, QLineEdit* edit)
     : name_(std::move(name)), edit_(edit), shown_(edit->text().toStdString()) {
     edited_ = QObject::connect(edit_, &QLineEdit::textChanged, edit_,
                                [this](const QString& text) { shown_ = text.toStdString(); });
+    if (auto* line = qobject_cast<CommandLineBox*>(edit_))
+        pasted_ =
+            QObject::connect(line, &CommandLineBox::pasted, line, [this](const QString& text) {
+                const std::string pasted = text.toStdString();
+                run_handler([this, &pasted] {
+                    if (paste_)
+                        paste_(pasted);
+                });
+            });
 }
 
 QtTextBox::~QtTextBox() {
     QObject::disconnect(edited_);
+    QObject::disconnect(pasted_);
 }
 
 void QtTextBox::set_text(std::string_view text) {
@@ -95,9 +106,7 @@ int QtTimer::interval() const {
 }
 
 void QtTimer::set_interval(int milliseconds) {
-    if (milliseconds < 0 || milliseconds > 65535)
-        runtime::raise_property_call_failed(
-            name_, "Interval", "invalid property value " + std::to_string(milliseconds));
+    runtime::require_timer_interval(name_, milliseconds);
     timer_->setInterval(milliseconds);
 }
 

@@ -63,12 +63,16 @@ public:
     ~QtTextBox() override;
     std::string text() const override { return shown_; }
     void set_text(std::string_view text) override;
+    // Only the command line (CommandLineBox) tells of pastes.
+    void on_paste(runtime::PasteHandler handler) override { paste_ = std::move(handler); }
 
 private:
     std::string name_;
     QLineEdit* edit_;
     std::string shown_;
+    runtime::PasteHandler paste_;
     QMetaObject::Connection edited_;
+    QMetaObject::Connection pasted_;
 };
 
 class QtTimer final : public runtime::Timer {

@@ -1,6 +1,6 @@
 #include "console_answer.h"
 
-#include "wide_text.h"
+#include "runtime/wide_text.h"
 
 #include <cstdlib>
 #include <optional>
@@ -47,7 +47,7 @@ int answer_without_window(const ProgramStart& start) {
             write(errors, "tallyglyph: cannot write the output\n");
         return EXIT_FAILURE;
     }
-    MessageBoxW(nullptr, utf16(text).c_str(), L"Tallyglyph",
+    MessageBoxW(nullptr, runtime::utf16(text).c_str(), L"Tallyglyph",
                 MB_OK | (mistake ? MB_ICONERROR : MB_ICONINFORMATION));
     return start.exit_status;
 }

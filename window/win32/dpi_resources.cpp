@@ -3,6 +3,8 @@
 #include "resources.h"
 
 namespace tallyglyph::window {
+
+using namespace form;
 namespace {
 
 // MS Sans Serif is a bitmap font that Windows enlarges in blocks; Microsoft Sans Serif is its

@@ -3,7 +3,7 @@
 // of the stored description, and the banner drawn for that scale (the double-size one from
 // 144 dpi on, so a scaled screen never shows it enlarged pixel by pixel).
 
-#include "window/form1_layout.h"
+#include "form/form1_layout.h"
 
 #include <array>
 #include <windows.h>
@@ -18,13 +18,13 @@ public:
     DpiResources& operator=(const DpiResources&) = delete;
 
     int dpi() const { return dpi_; }
-    int pixels(int twips) const { return to_pixels(twips, dpi_); }
-    RECT rect(const TwipsRect& place) const;
+    int pixels(int twips) const { return form::to_pixels(twips, dpi_); }
+    RECT rect(const form::TwipsRect& place) const;
     // A line's width, given in pixels at 96 dpi.
     int line_width(int pixels_at_96) const { return MulDiv(pixels_at_96, dpi_, 96); }
 
-    HFONT font(FontStyle style) const { return fonts_[static_cast<std::size_t>(style)]; }
-    int line_height(FontStyle style) const;
+    HFONT font(form::FontStyle style) const { return fonts_[static_cast<std::size_t>(style)]; }
+    int line_height(form::FontStyle style) const;
 
     HBITMAP banner() const { return banner_; }
     SIZE banner_size() const { return banner_size_; } // on screen, in pixels

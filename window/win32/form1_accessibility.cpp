@@ -1,7 +1,8 @@
 #include "form1_accessibility.h"
 
 #include "item_controls.h"
-#include "wide_text.h"
+#include "runtime/wide_text.h"
+#include "window_text.h"
 
 #include <oleacc.h>
 
@@ -9,6 +10,8 @@
 // reference to that name links to its import stub instead of the identifier.
 
 namespace tallyglyph::window {
+
+using namespace form;
 namespace {
 
 template <typename Function>
@@ -118,13 +121,13 @@ public:
         if (!is_self(child))
             return standard_->get_accName(child, name);
         return text_answer(item_.accessible_name.empty() ? window_text(window_)
-                                                         : utf16(item_.accessible_name),
+                                                         : runtime::utf16(item_.accessible_name),
                            name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
         if (!is_self(child) || item_.accessible_description.empty())
             return standard_->get_accDescription(child, description);
-        return text_answer(utf16(item_.accessible_description), description);
+        return text_answer(runtime::utf16(item_.accessible_description), description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!is_self(child))

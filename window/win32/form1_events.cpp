@@ -1,10 +1,10 @@
 #include "form1_events.h"
 
 #include "console_answer.h"
+#include "form/form1_handlers.h"
 #include "form1_window.h"
 #include "message_loop.h"
-#include "wide_text.h"
-#include "window/form1_handlers.h"
+#include "runtime/wide_text.h"
 #include "window/program_start.h"
 #include "window/run_time_error_report.h"
 
@@ -24,25 +24,21 @@ constexpr FrontEndHelp win32_help{
                 "opens.\n"};
 
 void show_error_box(const std::string& text) {
-    MessageBoxW(GetActiveWindow(), utf16(text).c_str(), L"Tallyglyph", MB_OK | MB_ICONERROR);
+    MessageBoxW(GetActiveWindow(), runtime::utf16(text).c_str(), L"Tallyglyph",
+                MB_OK | MB_ICONERROR);
 }
 
 } // namespace
 
 void open_form1(Form1& form, std::optional<std::uint32_t> value) {
     set_error_box(show_error_box);
-    run_handler([&form, value] {
-        bind_form1_handlers(form.items());
-        start_form1(form.items(), value);
-        form.show(SW_SHOWNORMAL);
-        form.items().timer("Timer1").set_enabled(true);
-    });
+    run_handler([&form, value] { form::open_form1(form, value); });
 }
 
 int run_tallyglyph(int argc, wchar_t* argv[]) {
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i)
-        words.push_back(utf8(argv[i]));
+        words.push_back(runtime::utf8(argv[i]));
     const std::vector<std::string_view> arguments(words.begin(), words.end());
     const ProgramStart start = read_program_start(arguments, {}, win32_help);
     if (!start.opens_window)

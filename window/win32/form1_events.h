@@ -1,7 +1,7 @@
 #pragma once
-// The Windows program: its command line read, then Form1 opened with the handlers every front
-// end binds (window/form1_handlers.h), the boxes set to a VALUE given, Check1 focused and
-// Timer1 running; the message loop until the window closes, which ends the program.
+// The Windows program: its command line read, then Form1 opened as every front end opens it
+// (form/form1_handlers.h), on a VALUE when one is given; the message loop until the window
+// closes, which ends the program.
 
 #include <cstdint>
 #include <optional>
@@ -10,8 +10,8 @@ namespace tallyglyph::window {
 
 class Form1;
 
-// Binds the handlers, sets the boxes to VALUE when one is given, then shows the window and
-// starts Timer1, so the first tick already shows the line for VALUE.
+// Opens Form1 (form::open_form1) on VALUE when one is given, so the first tick already shows
+// its line.
 void open_form1(Form1& form, std::optional<std::uint32_t> value = {});
 
 // The whole program, from its command line in UTF-16, which holds every character the user

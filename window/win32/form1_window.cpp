@@ -2,12 +2,14 @@
 
 #include "item_painting.h"
 #include "resources.h"
-#include "wide_text.h"
+#include "runtime/wide_text.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace tallyglyph::window {
+
+using namespace form;
 namespace {
 
 constexpr wchar_t window_class[] = L"Tallyglyph.Form1";
@@ -57,7 +59,7 @@ Form1::Form1() {
     register_window_class();
     // Made at its size for the main screen's scale, and sized anew if it opens on another.
     const SIZE size = outer_size(static_cast<int>(GetDpiForSystem()));
-    window_ = CreateWindowExW(0, window_class, utf16(form1.caption).c_str(), window_style,
+    window_ = CreateWindowExW(0, window_class, runtime::utf16(form1.caption).c_str(), window_style,
                               CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -72,7 +74,7 @@ Form1::Form1() {
     for (const ItemDescription* item : creation_order()) {
         const std::string name(item->name);
         if (item->kind == ItemKind::timer) {
-            items_.add_timer(name, window_, timer_id++, timer1_interval_ms);
+            items_.add_timer(name, window_, timer_id++, item->interval_ms);
             continue;
         }
         if (!is_control(*item)) {
@@ -111,9 +113,8 @@ const ItemControl* Form1::control_of(HWND window) const {
     return nullptr;
 }
 
-void Form1::show(int show_command) {
-    ShowWindow(window_, show_command);
-    SetFocus(control(form1_tab_order().front()));
+void Form1::show_form() {
+    ShowWindow(window_, SW_SHOWNORMAL);
     // Every control painted before any input is read, so the first frame is whole.
     RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }

@@ -5,6 +5,7 @@
 // Windows' notifications to those adapters; it binds no handler itself.
 
 #include "dpi_resources.h"
+#include "form/form_view.h"
 #include "item_controls.h"
 #include "win32_items.h"
 
@@ -14,21 +15,22 @@
 
 namespace tallyglyph::window {
 
-class Form1 {
+class Form1 final : public form::FormView {
 public:
     // Created hidden, at its size for the screen it opens on.
     Form1();
-    ~Form1();
+    ~Form1() override;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
     HWND handle() const { return window_; }
-    runtime::Items& items() { return items_; }
+    runtime::Items& items() override { return items_; }
     // The control of a named item, or none for an item that is no window.
     HWND control(std::string_view name) const;
 
-    // Shows the window with Check1 focused.
-    void show(int show_command);
+    // Shows the window, every control painted.
+    void show_form() override;
+    void focus_item(std::string_view item) override { SetFocus(control(item)); }
 
     // Keyboard navigation between the controls: Tab and Shift+Tab in the stored order, and
     // Space on the focused box. Tells whether MESSAGE was that.

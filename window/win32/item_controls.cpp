@@ -1,14 +1,15 @@
 #include "item_controls.h"
 
-#include "core/bulk_selection.h"
 #include "form1_accessibility.h"
-#include "wide_text.h"
-#include "window/run_time_error_report.h"
+#include "runtime/wide_text.h"
+#include "window_text.h"
 
 #include <cstdlib>
 #include <windowsx.h>
 
 namespace tallyglyph::window {
+
+using namespace form;
 namespace {
 
 struct ControlKind {
@@ -74,9 +75,8 @@ void paste_into_line(ItemControl& control, WPARAM wparam, LPARAM lparam) {
     SendMessageW(control.window, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&to));
     if (to <= from)
         return;
-    const std::string pasted = utf8(window_text(control.window).substr(from, to - from));
-    Win32Items& items = control.items;
-    run_handler([&items, &pasted] { core::select_pasted_value(items, pasted); });
+    control.items.paste(control.window,
+                        runtime::utf8(window_text(control.window).substr(from, to - from)));
 }
 
 LRESULT control_message(ItemControl& control, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -173,8 +173,8 @@ RECT control_rect(const ItemDescription& item, const DpiResources& scale) {
 void create_control(HWND form, int id, ItemControl& control, const DpiResources& scale) {
     const ItemDescription& item = control.item;
     const ControlKind kind = kind_of(item);
-    const std::wstring text =
-        utf16(item.accessible_name.empty() || item.command_box ? item.text : item.accessible_name);
+    const std::wstring text = runtime::utf16(
+        item.accessible_name.empty() || item.command_box ? item.text : item.accessible_name);
     const RECT rect = control_rect(item, scale);
     control.window = CreateWindowExW(
         0, kind.window_class, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style, rect.left, rect.top,

@@ -12,15 +12,15 @@
 // - each tells assistive technology what it is (form1_accessibility.h).
 
 #include "dpi_resources.h"
+#include "form/form1_layout.h"
 #include "win32_items.h"
-#include "window/form1_layout.h"
 
 #include <windows.h>
 
 namespace tallyglyph::window {
 
 struct ItemControl {
-    const ItemDescription& item;
+    const form::ItemDescription& item;
     Win32Items& items;
     HWND window = nullptr;
     WNDPROC windows_procedure = nullptr; // how Windows' own control class handles messages
@@ -31,7 +31,7 @@ struct ItemControl {
 };
 
 // Whether the item is a window of its own.
-bool is_control(const ItemDescription& item);
+bool is_control(const form::ItemDescription& item);
 
 // Creates the item's control in FORM, placed and with its font for SCALE; CONTROL keeps its
 // window.

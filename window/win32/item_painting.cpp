@@ -1,10 +1,12 @@
 #include "item_painting.h"
 
-#include "wide_text.h"
+#include "window_text.h"
 
 #include <map>
 
 namespace tallyglyph::window {
+
+using namespace form;
 namespace {
 
 void fill(HDC dc, const RECT& rect, COLORREF colour) {

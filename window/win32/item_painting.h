@@ -5,21 +5,22 @@
 // they are drawn above whatever they cover, by the window and by the label-buttons alike.
 
 #include "dpi_resources.h"
-#include "window/form1_layout.h"
+#include "form/form1_layout.h"
 
 #include <windows.h>
 
 namespace tallyglyph::window {
 
-COLORREF colour_of(const Colour& colour);
+COLORREF colour_of(const form::Colour& colour);
 
 // Sets a control's colours for WM_CTLCOLOR* and gives the brush for its background.
-HBRUSH colour_control(HDC dc, const ItemDescription& item);
+HBRUSH colour_control(HDC dc, const form::ItemDescription& item);
 
 // The window's own drawing: its background, the line's frame, the shapes and the rule.
 void paint_form(HDC dc, const RECT& dirty, const DpiResources& scale);
 
 // An owner-drawn control: a label acting as a button, or the picture box.
-void paint_item(const DRAWITEMSTRUCT& draw, const ItemDescription& item, const DpiResources& scale);
+void paint_item(const DRAWITEMSTRUCT& draw, const form::ItemDescription& item,
+                const DpiResources& scale);
 
 } // namespace tallyglyph::window

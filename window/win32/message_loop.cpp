@@ -1,14 +1,12 @@
 #include "message_loop.h"
 
+#include "window/first_frame.h"
+
 #include <psapi.h>
 #include <string>
 
 namespace tallyglyph::window {
 namespace {
-
-bool first_frame_asked() {
-    return GetEnvironmentVariableW(L"TALLYGLYPH_REPORT_FIRST_FRAME", nullptr, 0) > 0;
-}
 
 // Painting comes after every sent, posted and input message, so once none of them is left
 // every window has painted. An idle wait then hands the painted surfaces to the screen.
@@ -23,8 +21,7 @@ int report_first_frame() {
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    const std::string report =
-        "first-frame\npeak-working-set-bytes " + std::to_string(memory.PeakWorkingSetSize) + "\n";
+    const std::string report = first_frame_line(memory.PeakWorkingSetSize);
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), report.data(), static_cast<DWORD>(report.size()),
               &written, nullptr);

@@ -1,8 +1,8 @@
 #pragma once
 // The thread's message loop, shared by the window and the start-up benchmark's bare window.
-// With TALLYGLYPH_REPORT_FIRST_FRAME set, the loop ends the program as soon as the first frame
-// is painted and handed to the screen, and prints "first-frame" and the process's peak working
-// set in bytes on stdout, for the benchmark to time and weigh. Without it, it runs until the
+// When the start-up benchmark asks for it (window/first_frame.h), the loop ends the program as
+// soon as the first frame is painted and handed to the screen, and reports that with the
+// process's peak working set, for the benchmark to time and weigh. Otherwise it runs until the
 // window closes.
 
 #include <functional>

@@ -1,8 +1,9 @@
 #include "win32_items.h"
 
 #include "runtime/run_time_error.h"
-#include "wide_text.h"
+#include "runtime/wide_text.h"
 #include "window/run_time_error_report.h"
+#include "window_text.h"
 
 #include <algorithm>
 
@@ -30,7 +31,7 @@ void Win32CheckBox::set_value(std::int16_t value) {
 
 void Win32Label::set_caption(std::string_view caption) {
     caption_ = caption;
-    SetWindowTextW(label_, utf16(caption).c_str());
+    SetWindowTextW(label_, runtime::utf16(caption).c_str());
 }
 
 void Win32Label::click() const {
@@ -45,11 +46,11 @@ void Win32TextBox::set_text(std::string_view text) {
     if (text == shown_)
         return;
     shown_ = text;
-    SetWindowTextW(edit_, utf16(text).c_str());
+    SetWindowTextW(edit_, runtime::utf16(text).c_str());
 }
 
 void Win32TextBox::edited() {
-    shown_ = utf8(window_text(edit_));
+    shown_ = runtime::utf8(window_text(edit_));
 }
 
 Win32Timer::~Win32Timer() {
@@ -57,9 +58,7 @@ Win32Timer::~Win32Timer() {
 }
 
 void Win32Timer::set_interval(int milliseconds) {
-    if (milliseconds < 0 || milliseconds > 65535)
-        runtime::raise_property_call_failed(
-            name_, "Interval", "invalid property value " + std::to_string(milliseconds));
+    runtime::require_timer_interval(name_, milliseconds);
     interval_ = milliseconds;
     if (enabled_)
         set_enabled(true);
@@ -84,7 +83,7 @@ void Win32Items::add(std::string name, HWND box) {
 }
 
 void Win32Items::add_label(std::string name, HWND label) {
-    auto shown = std::make_unique<Win32Label>(label, utf8(window_text(label)));
+    auto shown = std::make_unique<Win32Label>(label, runtime::utf8(window_text(label)));
     label_controls_.push_back({label, shown.get()});
     labels_.add(std::move(name), std::move(shown));
 }
@@ -100,7 +99,20 @@ void Win32Items::add_timer(std::string name, HWND owner, UINT_PTR id, int interv
 }
 
 void Win32Items::add_stored_text(std::string name, std::string caption) {
-    labels_.add(name, std::make_unique<runtime::LabelCell>(name, std::move(caption)));
+    labels_.add(std::move(name), std::make_unique<runtime::LabelCell>(std::move(caption)));
+}
+
+void Win32Items::paste(HWND control, std::string_view text) {
+    for (const Control<Win32TextBox>& line : line_controls_)
+        if (line.window == control)
+            line.item->pasted(text);
+}
+
+void Win32TextBox::pasted(std::string_view text) const {
+    run_handler([this, text] {
+        if (paste_)
+            paste_(text);
+    });
 }
 
 void Win32Items::notify(HWND control, WORD code) {

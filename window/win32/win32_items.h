@@ -4,7 +4,7 @@
 // name; the control holds the state. The stored texts are no windows at all, only cells.
 // Windows' notifications enter the handlers only through run_handler.
 
-#include "runtime/headless_items.h"
+#include "runtime/headless_cells.h"
 #include "runtime/items.h"
 #include "runtime/named_items.h"
 
@@ -54,12 +54,16 @@ public:
     explicit Win32TextBox(HWND edit);
     std::string text() const override { return shown_; }
     void set_text(std::string_view text) override;
+    void on_paste(runtime::PasteHandler handler) override { paste_ = std::move(handler); }
     // The user changed the text.
     void edited();
+    // One paste has put TEXT in.
+    void pasted(std::string_view text) const;
 
 private:
     HWND edit_;
     std::string shown_;
+    runtime::PasteHandler paste_;
 };
 
 // Windows delivers a timer's ticks to its window, at 10 ms at the shortest: it raises a
@@ -97,6 +101,8 @@ public:
 
     // A control's notification (WM_COMMAND): a click on a box or a label, an edit of the line.
     void notify(HWND control, WORD code);
+    // What one paste put into the line.
+    void paste(HWND control, std::string_view text);
     // A timer's WM_TIMER.
     void tick(UINT_PTR id);
 

@@ -3,6 +3,7 @@
 // on stderr and in a message box and then ends the program with a failure status. The
 // message box is read out to stdout and dismissed as a user would.
 
+#include "core/item_names.h"
 #include "core/selection_total.h"
 #include "window/qt/form1_events.h"
 #include "window/qt/form1_window.h"
@@ -56,8 +57,8 @@ void read_out_message_boxes() {
     watcher->start(20);
 }
 
-void click_box(window::Form1& form, const char* name) {
-    auto* box = form.findChild<QWidget*>(QString::fromLatin1(name));
+void click_box(window::Form1& form, std::string_view name) {
+    auto* box = form.find(name);
     QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
                       box->geometry().topLeft() + QPoint(30, 8));
 }
@@ -65,21 +66,21 @@ void click_box(window::Form1& form, const char* name) {
 void inject(window::Form1& form, std::string_view fault) {
     read_out_message_boxes();
     if (fault == "type-mismatch") {
-        form.items().label("Label3").set_caption("abc");
-        QTimer::singleShot(20, &form, [&form] { click_box(form, "Check1"); });
+        form.items().label(core::item::total).set_caption("abc");
+        QTimer::singleShot(20, &form, [&form] { click_box(form, core::item::boxes[0]); });
     } else if (fault == "missing-item") {
-        static ItemsWithout items(form.items(), "Label3");
+        static ItemsWithout items(form.items(), std::string(core::item::total));
         core::bind_toggle_handling(items);
-        QTimer::singleShot(20, &form, [&form] { click_box(form, "Check2"); });
+        QTimer::singleShot(20, &form, [&form] { click_box(form, core::item::boxes[1]); });
     } else if (fault == "overflow") {
-        form.items().label("Label3").set_caption("1e999");
-        QTimer::singleShot(20, &form, [&form] { click_box(form, "Check3"); });
+        form.items().label(core::item::total).set_caption("1e999");
+        QTimer::singleShot(20, &form, [&form] { click_box(form, core::item::boxes[2]); });
     } else if (fault == "nested-in-reset") {
         // The error is raised by a toggle handling nested inside Reset.
-        form.items().check_box("Check5").set_value(1);
-        form.items().label("Label3").set_caption("x");
+        form.items().check_box(core::item::boxes[4]).set_value(1);
+        form.items().label(core::item::total).set_caption("x");
         QTimer::singleShot(20, &form, [&form] {
-            auto* reset = form.findChild<QWidget*>(QStringLiteral("Label1"));
+            auto* reset = form.find(core::item::reset);
             QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, reset->geometry().center());
         });
     } else {

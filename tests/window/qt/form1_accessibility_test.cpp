@@ -31,29 +31,28 @@ TEST_F(Form1Test, WindowIsAFramePresentingItsItemsButNotItsStoredTextsOrDrawing)
         EXPECT_EQ(child->parent(), window);
         presented << child->object()->objectName();
     }
-    QStringList expected{"Picture1", "Text2"};
-    for (int n = 1; n <= 22; ++n)
-        expected << QStringLiteral("Check%1").arg(n);
-    expected << "Label1"
-             << "Label6"
-             << "Text1";
+    QStringList expected{qt_name(item::banner), qt_name(item::instruction)};
+    for (const std::string_view box : item::boxes)
+        expected << qt_name(box);
+    expected << qt_name(item::reset) << qt_name(item::all) << qt_name(item::command_line);
     EXPECT_EQ(presented, expected);
 
-    for (const char* name : {"Label2", "Label3", "Label4", "Shape1", "Shape2", "Line1"}) {
-        QAccessibleInterface* hidden = accessible(item(name));
+    for (std::string_view name :
+         {item::prefix, item::total, item::quote, item::reset_frame, item::all_frame, item::rule}) {
+        QAccessibleInterface* hidden = accessible(widget(name));
         EXPECT_TRUE(hidden->state().invisible) << name;
         EXPECT_TRUE(hidden->text(QAccessible::Name).isEmpty()) << name;
     }
     // A point query finds the label-button under its frame, and nothing below the window.
-    EXPECT_EQ(
-        window->childAt(centre_on_screen(item("Label1")).x(), centre_on_screen(item("Label1")).y()),
-        accessible(item("Label1")));
-    const QPoint below = centre_on_screen(item("Label3"));
+    EXPECT_EQ(window->childAt(centre_on_screen(widget(item::reset)).x(),
+                              centre_on_screen(widget(item::reset)).y()),
+              accessible(widget(item::reset)));
+    const QPoint below = centre_on_screen(widget(item::total));
     EXPECT_EQ(window->childAt(below.x(), below.y()), nullptr);
 }
 
 struct Presentation {
-    const char* item;
+    std::string_view item;
     QAccessible::Role role;
     const char* name;
     bool focusable;
@@ -61,15 +60,15 @@ struct Presentation {
 
 TEST_F(Form1Test, ItemsPresentAsWhatTheyAreToTheUser) {
     const Presentation rows[] = {
-        {"Picture1", QAccessible::Graphic, "Korvath", true},
-        {"Text2", QAccessible::StaticText, "Select the emotes you want to allow.", false},
-        {"Check1", QAccessible::CheckBox, "Sit", true},
-        {"Label1", QAccessible::Button, "Reset", false},
-        {"Label6", QAccessible::Button, "ALL", false},
-        {"Text1", QAccessible::EditableText, "Console command", true},
+        {item::banner, QAccessible::Graphic, "Korvath", true},
+        {item::instruction, QAccessible::StaticText, "Select the emotes you want to allow.", false},
+        {item::boxes[0], QAccessible::CheckBox, "Sit", true},
+        {item::reset, QAccessible::Button, "Reset", false},
+        {item::all, QAccessible::Button, "ALL", false},
+        {item::command_line, QAccessible::EditableText, "Console command", true},
     };
     for (const auto& [name, role, accessible_name, focusable] : rows) {
-        QAccessibleInterface* presented = accessible(item(name));
+        QAccessibleInterface* presented = accessible(widget(name));
         EXPECT_EQ(presented->role(), role) << name;
         EXPECT_EQ(presented->text(QAccessible::Name), accessible_name) << name;
         EXPECT_EQ(bool(presented->state().focusable), focusable) << name;
@@ -84,8 +83,8 @@ TEST_F(Form1Test, ItemsPresentAsWhatTheyAreToTheUser) {
 }
 
 TEST_F(Form1Test, LabelButtonsPressAsAClickDoesAndStayOffTheKeyboard) {
-    QAccessibleInterface* all = accessible(item("Label6"));
-    QAccessibleInterface* reset = accessible(item("Label1"));
+    QAccessibleInterface* all = accessible(widget(item::all));
+    QAccessibleInterface* reset = accessible(widget(item::reset));
     for (QAccessibleInterface* button : {all, reset}) {
         ASSERT_NE(button->actionInterface(), nullptr);
         EXPECT_EQ(button->actionInterface()->actionNames(),
@@ -101,7 +100,7 @@ TEST_F(Form1Test, LabelButtonsPressAsAClickDoesAndStayOffTheKeyboard) {
     EXPECT_TRUE(box(22)->isChecked());
     reset->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(line_becomes(line_for("0")));
-    EXPECT_EQ(QApplication::focusWidget(), item("Check1"));
+    EXPECT_EQ(QApplication::focusWidget(), widget(item::boxes[0]));
 }
 
 TEST_F(Form1Test, EmoteBoxesReportTheRectangleThatAnswersAClickAndToggleAsAClickDoes) {

@@ -1,8 +1,9 @@
 #include "core/bulk_selection.h"
 #include "core/command_line.h"
 #include "core/selection_total.h"
+#include "form/form1_handlers.h"
+#include "form/form_cells.h"
 #include "form1_fixture.h"
-#include "runtime/headless_items.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,23 +26,23 @@ TEST_F(Form1Test, ABoxTogglesWhereverItsRectangleIsClicked) {
         QPoint offset;
     } spots[] = {{"mark", {6, 8}}, {"caption", {25, 8}}, {"blank", {70, 8}}};
     for (const auto& spot : spots) {
-        click_in("Check1", spot.offset);
+        click_in(item::boxes[0], spot.offset);
         EXPECT_TRUE(box(1)->isChecked()) << spot.where;
         EXPECT_EQ(total(), "1") << spot.where;
-        click_in("Check1", spot.offset);
+        click_in(item::boxes[0], spot.offset);
         EXPECT_FALSE(box(1)->isChecked()) << spot.where;
         EXPECT_EQ(total(), "0") << spot.where;
     }
-    click_in("Check22", {60, 8});
-    click_in("Check1", {40, 8});
+    click_in(item::boxes[21], {60, 8});
+    click_in(item::boxes[0], {40, 8});
     EXPECT_EQ(total(), "2097153");
     EXPECT_TRUE(line_becomes(line_for("2097153")));
 }
 
 TEST_F(Form1Test, SpaceBarTogglesTheFocusedBox) {
-    QTest::keyClick(item("Check1"), Qt::Key_Space);
+    QTest::keyClick(widget(item::boxes[0]), Qt::Key_Space);
     EXPECT_EQ(total(), "1");
-    QTest::keyClick(item("Check1"), Qt::Key_Space);
+    QTest::keyClick(widget(item::boxes[0]), Qt::Key_Space);
     EXPECT_EQ(total(), "0");
 }
 
@@ -54,10 +55,10 @@ TEST_F(Form1Test, ResetAndAllAnswerOnTheirFacesAndOnTheirFrames) {
                  {"left frame", {1, 8}},
                  {"bottom right frame", {56, 16}}};
     for (const auto& spot : spots) {
-        click_in("Label6", spot.offset);
+        click_in(item::all, spot.offset);
         EXPECT_EQ(total(), "4194303") << spot.where;
         EXPECT_TRUE(line_becomes(line_for("4194303"))) << spot.where;
-        click_in("Label1", spot.offset);
+        click_in(item::reset, spot.offset);
         EXPECT_EQ(total(), "0") << spot.where;
         for (const core::EmoteRow& row : core::emote_table)
             ASSERT_FALSE(box(row.box)->isChecked()) << spot.where << ' ' << row.name;
@@ -66,15 +67,15 @@ TEST_F(Form1Test, ResetAndAllAnswerOnTheirFacesAndOnTheirFrames) {
 }
 
 TEST_F(Form1Test, ClickingALabelButtonLeavesTheFocusWhereItWas) {
-    item("Check5")->setFocus();
-    click_in("Label6", {28, 8});
-    EXPECT_EQ(QApplication::focusWidget(), item("Check5"));
-    QTest::keyClick(item("Check5"), Qt::Key_Space);
+    widget(item::boxes[4])->setFocus();
+    click_in(item::all, {28, 8});
+    EXPECT_EQ(QApplication::focusWidget(), widget(item::boxes[4]));
+    QTest::keyClick(widget(item::boxes[4]), Qt::Key_Space);
     EXPECT_EQ(total(), std::to_string(4194303 - 16).c_str());
 }
 
 TEST_F(Form1Test, ClicksOutsideTheBoxesAndButtonsChangeNothing) {
-    click_in("Check9", {30, 8});
+    click_in(item::boxes[8], {30, 8});
     ASSERT_TRUE(line_becomes(line_for("256")));
     const QPoint spots[] = {{150, 30},  // the banner
                             {200, 72},  // the instruction line
@@ -91,7 +92,7 @@ TEST_F(Form1Test, ClicksOutsideTheBoxesAndButtonsChangeNothing) {
             checked += box(row.box)->isChecked();
         EXPECT_EQ(checked, 1);
     }
-    EXPECT_EQ(item<QLineEdit>("Text2")->text(), "Select the emotes you want to allow.");
+    EXPECT_EQ(widget<QLineEdit>(item::instruction)->text(), "Select the emotes you want to allow.");
 }
 
 TEST_F(Form1Test, TheSelectionInTheLineSurvivesTheTicks) {
@@ -106,9 +107,9 @@ TEST_F(Form1Test, TheSelectionInTheLineSurvivesTheTicks) {
 }
 
 TEST_F(Form1Test, OneClickInTheLineSelectsItAllForCopying) {
-    click_in("Check2", {30, 8});
+    click_in(item::boxes[1], {30, 8});
     ASSERT_TRUE(line_becomes(line_for("2")));
-    click_in("Text1", {100, 9});
+    click_in(item::command_line, {100, 9});
     QTest::qWait(30);
     EXPECT_EQ(line_box()->selectedText(), line_for("2"));
     QTest::keyClick(line_box(), Qt::Key_C, Qt::ControlModifier);
@@ -128,8 +129,8 @@ TEST_F(Form1Test, TextTypedIntoTheLineIsReplacedAtTheNextTick) {
 
 // The same clicks on the window and on headless cells end in the same total and line.
 TEST_F(Form1Test, TheWindowShowsWhatTheHeadlessLogicGives) {
-    runtime::Form1Cells cells;
-    core::bind_toggle_handling(cells);
+    form::Form1Cells cells;
+    form::open_form1(cells);
     std::mt19937 random(42);
     std::uniform_int_distribution<int> pick(0, 24);
     for (int step = 0; step < 150; ++step) {
@@ -138,28 +139,28 @@ TEST_F(Form1Test, TheWindowShowsWhatTheHeadlessLogicGives) {
             click_in(core::emote_row(action + 1).name.data(), {40, 8});
             cells.check_box(core::emote_row(action + 1).name).user_click();
         } else if (action == 22) {
-            click_in("Label1", {28, 8});
+            click_in(item::reset, {28, 8});
             core::reset_selection(cells);
         } else {
-            click_in("Label6", {28, 8});
+            click_in(item::all, {28, 8});
             core::select_all(cells);
         }
-        ASSERT_EQ(total().toStdString(), cells.label("Label3").caption()) << "step " << step;
+        ASSERT_EQ(total().toStdString(), cells.label(item::total).caption()) << "step " << step;
     }
     core::refresh_command_line(cells);
-    EXPECT_TRUE(line_becomes(QString::fromStdString(cells.text_box("Text1").text())));
+    EXPECT_TRUE(line_becomes(QString::fromStdString(cells.text_box(item::command_line).text())));
 }
 
 TEST_F(Form1Test, SettingABoxFromCodeRunsItsHandlingBeforeTheSetterReturns) {
-    form->items().check_box("Check3").set_value(1);
+    form->items().check_box(item::boxes[2]).set_value(1);
     EXPECT_EQ(total(), "4");
-    form->items().check_box("Check3").set_value(1);
+    form->items().check_box(item::boxes[2]).set_value(1);
     EXPECT_EQ(total(), "4");
-    form->items().check_box("Check3").set_value(2);
+    form->items().check_box(item::boxes[2]).set_value(2);
     EXPECT_EQ(box(3)->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(form->items().check_box("Check3").value(), 2);
-    click_in("Check3", {40, 8});
-    EXPECT_EQ(form->items().check_box("Check3").value(), 0);
+    EXPECT_EQ(form->items().check_box(item::boxes[2]).value(), 2);
+    click_in(item::boxes[2], {40, 8});
+    EXPECT_EQ(form->items().check_box(item::boxes[2]).value(), 0);
 }
 
 } // namespace

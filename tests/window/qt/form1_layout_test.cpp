@@ -1,6 +1,5 @@
+#include "form/form_cells.h"
 #include "form1_fixture.h"
-#include "runtime/headless_items.h"
-#include "window/form1_layout.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -13,25 +12,25 @@ using namespace tallyglyph;
 
 // Where each visible item stands, in pixels, at 15 twips a pixel.
 struct Placement {
-    const char* name;
+    std::string_view name;
     QRect pixels;
 };
 
 TEST_F(Form1Test, EveryItemStandsAtItsPlace) {
     const Placement exact[] = {
-        {"Picture1", {88, 8, 225, 49}},  {"Text2", {96, 64, 257, 17}},
-        {"Check1", {8, 88, 73, 17}},     {"Check6", {8, 168, 81, 17}},
-        {"Check7", {8, 184, 73, 17}},    {"Check8", {96, 88, 73, 17}},
-        {"Check14", {96, 184, 73, 17}},  {"Check15", {184, 88, 73, 17}},
-        {"Check17", {184, 120, 89, 17}}, {"Check21", {184, 184, 73, 17}},
-        {"Check22", {288, 88, 73, 17}},  {"Label1", {328, 184, 57, 17}},
-        {"Shape1", {328, 184, 57, 17}},  {"Label6", {392, 184, 57, 17}},
-        {"Shape2", {392, 184, 57, 17}},  {"Text1", {8, 216, 457, 19}},
-        {"Line1", {0, 207, 472, 3}},     {"Label2", {8, 248, 145, 17}},
-        {"Label4", {184, 248, 17, 17}},  {"Label3", {208, 248, 97, 17}},
+        {item::banner, {88, 8, 225, 49}},        {item::instruction, {96, 64, 257, 17}},
+        {item::boxes[0], {8, 88, 73, 17}},       {item::boxes[5], {8, 168, 81, 17}},
+        {item::boxes[6], {8, 184, 73, 17}},      {item::boxes[7], {96, 88, 73, 17}},
+        {item::boxes[13], {96, 184, 73, 17}},    {item::boxes[14], {184, 88, 73, 17}},
+        {item::boxes[16], {184, 120, 89, 17}},   {item::boxes[20], {184, 184, 73, 17}},
+        {item::boxes[21], {288, 88, 73, 17}},    {item::reset, {328, 184, 57, 17}},
+        {item::reset_frame, {328, 184, 57, 17}}, {item::all, {392, 184, 57, 17}},
+        {item::all_frame, {392, 184, 57, 17}},   {item::command_line, {8, 216, 457, 19}},
+        {item::rule, {0, 207, 472, 3}},          {item::prefix, {8, 248, 145, 17}},
+        {item::quote, {184, 248, 17, 17}},       {item::total, {208, 248, 97, 17}},
     };
     for (const auto& [name, pixels] : exact)
-        EXPECT_EQ(item(name)->geometry(), pixels) << name;
+        EXPECT_EQ(widget(name)->geometry(), pixels) << name;
 }
 
 TEST_F(Form1Test, EachEmoteBoxSitsInItsGridCellWithItsCaption) {
@@ -46,7 +45,7 @@ TEST_F(Form1Test, EachEmoteBoxSitsInItsGridCellWithItsCaption) {
 }
 
 TEST_F(Form1Test, WindowIsFixedAtItsSizeWithCloseBoxButNoMinimiseOrMaximise) {
-    EXPECT_EQ(form->objectName(), "Form1");
+    EXPECT_EQ(form->objectName(), qt_name(item::form1));
     EXPECT_EQ(form->windowTitle(), "Korvath - Tallyglyph");
     EXPECT_EQ(form->size(), QSize(470, 240));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
@@ -61,31 +60,31 @@ TEST_F(Form1Test, WindowIsFixedAtItsSizeWithCloseBoxButNoMinimiseOrMaximise) {
 }
 
 TEST_F(Form1Test, TextsAndLabelButtonsReadAsStored) {
-    EXPECT_EQ(item<QLineEdit>("Text2")->text(), "Select the emotes you want to allow.");
-    EXPECT_EQ(item<QLabel>("Label1")->text(), "Reset");
-    EXPECT_EQ(item<QLabel>("Label6")->text(), "ALL");
-    EXPECT_EQ(item<QLabel>("Label2")->text(), "set kv_emoteControl ");
-    EXPECT_EQ(item<QLabel>("Label4")->text(), "\"");
+    EXPECT_EQ(widget<QLineEdit>(item::instruction)->text(), "Select the emotes you want to allow.");
+    EXPECT_EQ(widget<QLabel>(item::reset)->text(), "Reset");
+    EXPECT_EQ(widget<QLabel>(item::all)->text(), "ALL");
+    EXPECT_EQ(widget<QLabel>(item::prefix)->text(), "set kv_emoteControl ");
+    EXPECT_EQ(widget<QLabel>(item::quote)->text(), "\"");
     EXPECT_EQ(total(), "0");
-    EXPECT_TRUE(item<QLabel>("Label1")->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(widget<QLabel>(item::reset)->alignment() & Qt::AlignHCenter);
     EXPECT_TRUE(line_box()->alignment() & Qt::AlignHCenter);
 }
 
 TEST_F(Form1Test, StoredTextsLieBelowTheClientAreaYetStayReadableAndWritable) {
-    for (const char* name : {"Label2", "Label3", "Label4"})
-        EXPECT_GE(item(name)->y(), form->height()) << name;
-    form->items().label("Label3").set_caption("12");
-    EXPECT_EQ(form->items().label("Label3").caption(), "12");
+    for (std::string_view name : {item::prefix, item::total, item::quote})
+        EXPECT_GE(widget(name)->y(), form->height()) << name;
+    form->items().label(item::total).set_caption("12");
+    EXPECT_EQ(form->items().label(item::total).caption(), "12");
 }
 
 TEST_F(Form1Test, ItemsStartAsTheHeadlessCellsDo) {
-    runtime::Form1Cells cells;
+    form::Form1Cells cells;
     for (const core::EmoteRow& row : core::emote_table)
         EXPECT_EQ(form->items().check_box(row.name).value(), cells.check_box(row.name).value());
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label6"})
+    for (std::string_view name : {item::reset, item::prefix, item::total, item::quote, item::all})
         EXPECT_EQ(form->items().label(name).caption(), cells.label(name).caption()) << name;
-    EXPECT_EQ(form->items().timer("Timer1").interval(), cells.timer("Timer1").interval());
-    EXPECT_TRUE(form->items().timer("Timer1").enabled());
+    EXPECT_EQ(form->items().timer(item::timer).interval(), cells.timer(item::timer).interval());
+    EXPECT_TRUE(form->items().timer(item::timer).enabled());
 }
 
 TEST_F(Form1Test, FontsStandInForTheStoredFamilyAtTheStoredSizes) {
@@ -93,10 +92,10 @@ TEST_F(Form1Test, FontsStandInForTheStoredFamilyAtTheStoredSizes) {
     EXPECT_EQ(standard.family(), "Liberation Sans");
     EXPECT_EQ(standard.pixelSize(), 11);
     EXPECT_FALSE(standard.bold());
-    const QFontInfo bold(item("Text2")->font());
+    const QFontInfo bold(widget(item::instruction)->font());
     EXPECT_TRUE(bold.bold());
     EXPECT_EQ(bold.pixelSize(), 11);
-    const QFontInfo large(item("Label1")->font());
+    const QFontInfo large(widget(item::reset)->font());
     EXPECT_TRUE(large.bold());
     EXPECT_EQ(large.pixelSize(), 13);
 }
@@ -112,30 +111,32 @@ TEST_F(Form1Test, NoCaptionIsClipped) {
         const int needed = QFontMetrics(check->font()).horizontalAdvance(check->text());
         EXPECT_LE(text_area.left() + needed, check->width()) << row.name;
     }
-    for (const char* name : {"Label1", "Label6"}) {
-        auto* label = item<QLabel>(name);
+    for (std::string_view name : {item::reset, item::all}) {
+        auto* label = widget<QLabel>(name);
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width() - 6)
             << name;
     }
-    auto* instruction = item<QLineEdit>("Text2");
+    auto* instruction = widget<QLineEdit>(item::instruction);
     EXPECT_LE(QFontMetrics(instruction->font()).horizontalAdvance(instruction->text()),
               instruction->width() - 4);
 }
 
-TEST_F(Form1Test, FocusStartsOnCheck1AndTabsInTheStoredOrder) {
-    EXPECT_EQ(QApplication::focusWidget(), item("Check1"));
+TEST_F(Form1Test, FocusStartsOnTheFirstBoxAndTabsInTheStoredOrder) {
+    EXPECT_EQ(QApplication::focusWidget(), widget(item::boxes[0]));
     QStringList order{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 24; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
-    QStringList expected{"Check1", "Text1", "Picture1"};
-    for (int n = 2; n <= 22; ++n)
-        expected << QStringLiteral("Check%1").arg(n);
-    expected << "Check1";
+    QStringList expected{qt_name(item::boxes[0]), qt_name(item::command_line),
+                         qt_name(item::banner)};
+    for (std::size_t box = 1; box < item::boxes.size(); ++box)
+        expected << qt_name(item::boxes[box]);
+    expected << qt_name(item::boxes[0]);
     EXPECT_EQ(order, expected);
-    for (const char* name : {"Label1", "Label6", "Label3", "Shape1", "Line1", "Text2"})
-        EXPECT_EQ(item(name)->focusPolicy(), Qt::NoFocus) << name;
+    for (std::string_view name :
+         {item::reset, item::all, item::total, item::reset_frame, item::rule, item::instruction})
+        EXPECT_EQ(widget(name)->focusPolicy(), Qt::NoFocus) << name;
 }
 
 } // namespace

@@ -59,8 +59,8 @@ TEST_F(Form1Test, CaptionsAreDrawnInWhiteOnBlackAndTheLineOnGrey) {
     ASSERT_TRUE(line_becomes(line_for("0")));
     const QImage image = rendered(form.get());
     // The rightmost lit pixel of each caption lies inside its box: nothing is cut off.
-    for (const char* name : {"Check6", "Check17", "Check20"}) {
-        const QRect r = item(name)->geometry();
+    for (std::string_view name : {item::boxes[5], item::boxes[16], item::boxes[19]}) {
+        const QRect r = widget(name)->geometry();
         int rightmost = -1;
         for (int x = r.left() + 16; x <= r.right(); ++x)
             for (int y = r.top(); y <= r.bottom(); ++y)

@@ -6,6 +6,8 @@
 
 #include <QImage>
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -34,7 +36,7 @@ protected:
 
 TEST_F(ScaledForm1Test, LayoutKeepsItsLogicalPixelsAndDrawsAtTwiceTheirNumber) {
     EXPECT_EQ(form->size(), QSize(470, 240));
-    EXPECT_EQ(item("Label1")->geometry(), QRect(328, 184, 57, 17));
+    EXPECT_EQ(widget(item::reset)->geometry(), QRect(328, 184, 57, 17));
     EXPECT_EQ(image.size(), QSize(470 * scale, 240 * scale));
 }
 
@@ -43,7 +45,7 @@ TEST_F(ScaledForm1Test, LayoutKeepsItsLogicalPixelsAndDrawsAtTwiceTheirNumber) {
 TEST_F(ScaledForm1Test, BannerHasDetailFinerThanTwoByTwoBlocks) {
     const QList<QRgb> palette = QImage(QString::fromLatin1(window::banner_resource)).colorTable();
     ASSERT_FALSE(palette.isEmpty());
-    const QPoint origin = item("Picture1")->pos() * scale;
+    const QPoint origin = widget(item::banner)->pos() * scale;
     int lit_blocks = 0;
     int detailed_blocks = 0;
     int foreign_pixels = 0;
@@ -84,14 +86,13 @@ TEST_F(ScaledForm1Test, FramesAndRuleSitAtTheirDoubledPlaces) {
 // The rightmost lit pixel of each caption lies inside its item, and the caption is drawn at
 // the scaled size: as wide in device pixels as twice its logical width.
 TEST_F(ScaledForm1Test, NoCaptionIsClipped) {
-    QStringList names{"Text2"};
-    for (const core::EmoteRow& row : core::emote_table)
-        names << QString::fromUtf8(row.name);
-    for (const QString& name : names) {
-        QWidget* widget = item(name.toUtf8().constData());
-        const QRect device(widget->pos() * scale, widget->size() * scale);
+    std::vector<std::string_view> names{item::instruction};
+    names.insert(names.end(), item::boxes.begin(), item::boxes.end());
+    for (const std::string_view name : names) {
+        QWidget* shown = widget(name);
+        const QRect device(shown->pos() * scale, shown->size() * scale);
         // Past the check mark, for the boxes.
-        const int text_left = device.left() + (name == "Text2" ? 0 : 16 * scale);
+        const int text_left = device.left() + (name == item::instruction ? 0 : 16 * scale);
         int leftmost = device.right() + 1;
         int rightmost = -1;
         for (int x = text_left; x <= device.right(); ++x)
@@ -100,11 +101,11 @@ TEST_F(ScaledForm1Test, NoCaptionIsClipped) {
                     leftmost = std::min(leftmost, x);
                     rightmost = std::max(rightmost, x);
                 }
-        const QString text = name == "Text2" ? item<QLineEdit>("Text2")->text()
-                                             : item<QCheckBox>(name.toUtf8().constData())->text();
-        const int logical_width = QFontMetrics(widget->font()).horizontalAdvance(text);
-        EXPECT_LT(rightmost, device.right() - 1) << name.toStdString() << " touches its edge";
-        EXPECT_GE(rightmost - leftmost + 1, (logical_width - 2) * scale) << name.toStdString();
+        const QString text = name == item::instruction ? widget<QLineEdit>(name)->text()
+                                                       : widget<QCheckBox>(name)->text();
+        const int logical_width = QFontMetrics(shown->font()).horizontalAdvance(text);
+        EXPECT_LT(rightmost, device.right() - 1) << name << " touches its edge";
+        EXPECT_GE(rightmost - leftmost + 1, (logical_width - 2) * scale) << name;
     }
 }
 

@@ -27,15 +27,14 @@ TEST_P(StartValue, OpensWithExactlyItsBoxesTickedAndItsLineFromTheFirstTick) {
     const std::uint32_t value = GetParam();
     window::Form1 form;
     QStringList shown;
-    QObject::connect(form.findChild<QLineEdit*>("Text1"), &QLineEdit::textChanged, &form,
+    QObject::connect(form.find<QLineEdit>(item::command_line), &QLineEdit::textChanged, &form,
                      [&shown](const QString& text) { shown << text; });
     window::open_form1(form, value);
     ASSERT_TRUE(QTest::qWaitFor([&shown] { return !shown.isEmpty(); }, 1000));
     EXPECT_EQ(shown, QStringList{line_for_value(value)});
-    EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), QString::number(value));
+    EXPECT_EQ(form.find<QLabel>(item::total)->text(), QString::number(value));
     for (const core::EmoteRow& row : core::emote_table)
-        EXPECT_EQ(form.findChild<QCheckBox*>(row.name.data())->isChecked(), (value & row.bit) != 0)
-            << row.name;
+        EXPECT_EQ(form.find<QCheckBox>(row.name)->isChecked(), (value & row.bit) != 0) << row.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, StartValue,
@@ -97,7 +96,7 @@ protected:
 
 TEST_F(Paste, AWholeValueLoadsInEveryWayAndTheBoxesKeepCountingAfterwards) {
     const struct {
-        const char* name;
+        std::string_view name;
         Way way;
     } ways[] = {{"Ctrl+V", Way::ctrl_v},
                 {"Shift+Insert", Way::shift_insert},
@@ -109,7 +108,7 @@ TEST_F(Paste, AWholeValueLoadsInEveryWayAndTheBoxesKeepCountingAfterwards) {
     } values[] = {{"set kv_emoteControl \"2097153\"", 2097153},
                   {"  1000000\r\n", 1000000},
                   {"SET KV_EMOTECONTROL 4194303", 4194303}};
-    click_in("Check5", {40, 8});
+    click_in(item::boxes[4], {40, 8});
     for (const auto& way : ways) {
         for (const auto& value : values) {
             SCOPED_TRACE(std::string(way.name) + " " + value.text);
@@ -117,7 +116,7 @@ TEST_F(Paste, AWholeValueLoadsInEveryWayAndTheBoxesKeepCountingAfterwards) {
             EXPECT_EQ(total(), QString::number(value.value));
             EXPECT_EQ(ticked_sum(), value.value);
             EXPECT_TRUE(line_becomes(line_for_value(value.value)));
-            click_in("Check2", {40, 8});
+            click_in(item::boxes[1], {40, 8});
             EXPECT_EQ(total(), QString::number(value.value ^ 2u));
             EXPECT_TRUE(line_becomes(line_for_value(value.value ^ 2u)));
         }
@@ -125,8 +124,8 @@ TEST_F(Paste, AWholeValueLoadsInEveryWayAndTheBoxesKeepCountingAfterwards) {
 }
 
 TEST_F(Paste, AnythingButAWholeValueChangesNothingAndGivesWayAtTheNextTick) {
-    click_in("Check22", {40, 8});
-    click_in("Check3", {40, 8});
+    click_in(item::boxes[21], {40, 8});
+    click_in(item::boxes[2], {40, 8});
     ASSERT_TRUE(line_becomes(line_for("2097156")));
     for (const Way way : {Way::ctrl_v, Way::shift_insert, Way::context_menu, Way::drop}) {
         for (const char* text : {"4194304", "-1", "12.5", "Sit", "set kv_emoteControl",

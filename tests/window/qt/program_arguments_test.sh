@@ -5,6 +5,7 @@
 # are left to Qt, and the window opens with them.
 set -u
 program=$1
+version=${TALLYGLYPH_VERSION:?the project version, set by CTest}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 out=$(mktemp) err=$(mktemp)
@@ -33,8 +34,8 @@ expect() {
 try_help="; try 'tallyglyph --help'"
 expect "help" 0 "Usage: tallyglyph \[VALUE\]" "" --help
 expect "help wins over a bad value" 0 "Usage: tallyglyph \[VALUE\]" "" -- 4194304 -h
-expect "version" 0 "tallyglyph 1.00" "" --version
-expect "version after Qt's options" 0 "tallyglyph 1.00" "" -- -platform offscreen --version
+expect "version" 0 "tallyglyph $version" "" --version
+expect "version after Qt's options" 0 "tallyglyph $version" "" -- -platform offscreen --version
 expect "unknown option" 2 "" "tallyglyph: unknown option '--frobnicate'$try_help" --frobnicate
 expect "unknown short option" 2 "" "tallyglyph: unknown option '-x'$try_help" -- -x 5
 expect "Qt option without its value" 2 "" "tallyglyph: '-style' needs a value$try_help" -- -style
@@ -49,7 +50,7 @@ expect "line without its value" 2 "" \
     set kv_emoteControl
 # The window reports its first painted frame and ends: it opened, with Qt's options taken by
 # Qt and the rest read as the value.
-TALLYGLYPH_REPORT_FIRST_FRAME=1 expect "Qt's options and a value" 0 "first-frame-ns *" "" -- \
+TALLYGLYPH_REPORT_FIRST_FRAME=1 expect "Qt's options and a value" 0 "first-frame peak-memory-bytes *" "" -- \
     -platform offscreen -style fusion --qwindowtitle Tallyglyph set kv_emoteControl 100000
 
 echo "$passed passed, $failed failed"

@@ -3,7 +3,8 @@
 // and the keyboard's way through them.
 
 #include "core/emote_table.h"
-#include "window/form1_layout.h"
+#include "core/item_names.h"
+#include "form/form1_layout.h"
 #include "window/win32/form1_events.h"
 #include "window/win32/form1_window.h"
 
@@ -15,6 +16,7 @@
 namespace {
 
 using namespace tallyglyph;
+namespace item = core::item;
 
 class Form1Win32Test : public ::testing::Test {
 protected:
@@ -28,7 +30,7 @@ protected:
         CoUninitialize();
     }
 
-    IAccessible* accessible(const char* name) {
+    IAccessible* accessible(std::string_view name) {
         IAccessible* object = nullptr;
         EXPECT_EQ(AccessibleObjectFromWindow(form->control(name), static_cast<DWORD>(OBJID_CLIENT),
                                              __uuidof(IAccessible),
@@ -37,7 +39,7 @@ protected:
             << name;
         return object;
     }
-    std::string total() { return form->items().label("Label3").caption(); }
+    std::string total() { return form->items().label(item::total).caption(); }
 
     std::unique_ptr<window::Form1> form;
 };
@@ -60,7 +62,7 @@ std::wstring text(Ask ask) {
 }
 
 struct Presented {
-    const char* item;
+    std::string_view item;
     LONG role;
     const wchar_t* name;
     const wchar_t* default_action; // null: not asked
@@ -68,13 +70,14 @@ struct Presented {
 
 TEST_F(Form1Win32Test, EachControlPresentsAsItsStoredDescriptionSays) {
     const Presented rows[] = {
-        {"Check1", ROLE_SYSTEM_CHECKBUTTON, L"Sit", L"Check"},
-        {"Check22", ROLE_SYSTEM_CHECKBUTTON, L"Shake", L"Check"},
-        {"Label1", ROLE_SYSTEM_PUSHBUTTON, L"Reset", L"Press"},
-        {"Label6", ROLE_SYSTEM_PUSHBUTTON, L"ALL", L"Press"},
-        {"Text1", ROLE_SYSTEM_TEXT, L"Console command", nullptr},
-        {"Picture1", ROLE_SYSTEM_GRAPHIC, L"Korvath", nullptr},
-        {"Text2", ROLE_SYSTEM_STATICTEXT, L"Select the emotes you want to allow.", nullptr},
+        {item::boxes[0], ROLE_SYSTEM_CHECKBUTTON, L"Sit", L"Check"},
+        {item::boxes[21], ROLE_SYSTEM_CHECKBUTTON, L"Shake", L"Check"},
+        {item::reset, ROLE_SYSTEM_PUSHBUTTON, L"Reset", L"Press"},
+        {item::all, ROLE_SYSTEM_PUSHBUTTON, L"ALL", L"Press"},
+        {item::command_line, ROLE_SYSTEM_TEXT, L"Console command", nullptr},
+        {item::banner, ROLE_SYSTEM_GRAPHIC, L"Korvath", nullptr},
+        {item::instruction, ROLE_SYSTEM_STATICTEXT, L"Select the emotes you want to allow.",
+         nullptr},
     };
     for (const Presented& row : rows) {
         IAccessible* object = accessible(row.item);
@@ -95,7 +98,7 @@ TEST_F(Form1Win32Test, EachControlPresentsAsItsStoredDescriptionSays) {
 }
 
 TEST_F(Form1Win32Test, DefaultActionsClickWithoutTakingTheFocusFromTheBoxes) {
-    IAccessible* sit = accessible("Check1");
+    IAccessible* sit = accessible(item::boxes[0]);
     ASSERT_NE(sit, nullptr);
     ASSERT_EQ(sit->accDoDefaultAction(self()), S_OK);
     VARIANT state{};
@@ -107,7 +110,7 @@ TEST_F(Form1Win32Test, DefaultActionsClickWithoutTakingTheFocusFromTheBoxes) {
     sit->Release();
 
     const HWND focused = GetFocus();
-    for (const auto& [button, expected] : {std::pair{"Label6", "4194303"}, {"Label1", "0"}}) {
+    for (const auto& [button, expected] : {std::pair{item::all, "4194303"}, {item::reset, "0"}}) {
         IAccessible* object = accessible(button);
         ASSERT_NE(object, nullptr);
         EXPECT_EQ(object->accDoDefaultAction(self()), S_OK) << button;
@@ -125,26 +128,27 @@ TEST_F(Form1Win32Test, StoredTextsShapesAndTheRuleAreNoWindows) {
         form->handle(), [](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; },
         reinterpret_cast<LPARAM>(&children));
     EXPECT_EQ(children, 27); // 22 boxes, Reset, ALL, the line, the instruction, the banner
-    for (const char* name : {"Label2", "Label3", "Label4", "Shape1", "Shape2", "Line1"})
+    for (std::string_view name :
+         {item::prefix, item::total, item::quote, item::reset_frame, item::all_frame, item::rule})
         EXPECT_EQ(form->control(name), nullptr) << name;
-    EXPECT_EQ(form->items().label("Label2").caption(), "set kv_emoteControl ");
+    EXPECT_EQ(form->items().label(item::prefix).caption(), "set kv_emoteControl ");
 }
 
 TEST_F(Form1Win32Test, TabFollowsTheStoredOrderAndSpaceTicksTheFocusedBox) {
     std::vector<std::string> order;
-    for (std::size_t i = 0; i <= window::form1_tab_order().size(); ++i) {
-        for (const auto& item : window::form1_items())
-            if (form->control(item.name) == GetFocus())
-                order.emplace_back(item.name);
+    for (std::size_t i = 0; i <= form::form1_tab_order().size(); ++i) {
+        for (const auto& described : form::form1_items())
+            if (form->control(described.name) == GetFocus())
+                order.emplace_back(described.name);
         MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
         ASSERT_TRUE(form->navigate(tab));
     }
-    std::vector<std::string> expected(window::form1_tab_order().begin(),
-                                      window::form1_tab_order().end());
+    std::vector<std::string> expected(form::form1_tab_order().begin(),
+                                      form::form1_tab_order().end());
     expected.push_back(expected.front()); // and round again
     EXPECT_EQ(order, expected);
 
-    SetFocus(form->control("Check2"));
+    SetFocus(form->control(item::boxes[1]));
     SendMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 0);
     SendMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0);
     EXPECT_EQ(total(), "2");

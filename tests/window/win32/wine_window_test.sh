@@ -119,7 +119,7 @@ expect_answer "bad value" 2 "" \
 expect_answer "unknown option" 2 "" \
     "tallyglyph: unknown option '-platform'; try 'tallyglyph --help'" -platform windows
 expect_answer "help" 0 "Usage: tallyglyph [VALUE]" "" --help
-expect_answer "version" 0 "tallyglyph 1.00" "" --version
+expect_answer "version" 0 "tallyglyph ${TALLYGLYPH_VERSION:?set by CTest}" "" --version
 
 set_dpi 192
 start_window

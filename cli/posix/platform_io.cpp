@@ -1,4 +1,4 @@
-#include "platform_io.h"
+#include "cli/platform_io.h"
 
 namespace tallyglyph::cli {
 

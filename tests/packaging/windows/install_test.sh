@@ -31,6 +31,7 @@ mentions() {
 }
 verified() { osslsigncode verify -CAfile "$work/cert.pem" "$1" >/dev/null 2>&1; }
 cpack=$1 config=$2
+name=tallyglyph-${TALLYGLYPH_VERSION:?the project version, set by CTest}-win64
 user_environment='HKCU\Environment'
 system_environment='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tallyglyph'
@@ -43,13 +44,13 @@ openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/c
     -passout env:TALLYGLYPH_SIGN_PASSWORD
 pack plain
 pack signed -D TALLYGLYPH_SIGN_CERTIFICATE="$work/cert.p12"
-zipped=$(cmake -E tar tf "$work/plain/tallyglyph-1.00-win64.zip" |
-    sed -n 's|^tallyglyph-1.00-win64/\(.*[^/]\)$|\1|p' | listed)
+zipped=$(cmake -E tar tf "$work/plain/$name.zip" |
+    sed -n "s|^$name/\\(.*[^/]\\)\$|\\1|p" | listed)
 [ "$zipped" = "LICENSE.txt README.txt tallyglyph-cli.exe tallyglyph.exe" ] ||
     fail "the zip holds: $zipped"
-! verified "$work/plain/tallyglyph-1.00-win64.exe" || fail "the setup is signed without a certificate"
-cmake -E chdir "$work/signed" cmake -E tar xf tallyglyph-1.00-win64.zip
-for file in tallyglyph-1.00-win64.exe tallyglyph-1.00-win64/tallyglyph{,-cli}.exe; do
+! verified "$work/plain/$name.exe" || fail "the setup is signed without a certificate"
+cmake -E chdir "$work/signed" cmake -E tar xf "$name.zip"
+for file in "$name.exe" "$name"/tallyglyph{,-cli}.exe; do
     verified "$work/signed/$file" || fail "osslsigncode does not verify the signed $file"
 done
 
@@ -61,7 +62,7 @@ system_path=$(values "$system_environment" /v Path)
 # Usage: check_scope PACKAGES FOLDER ROOT [SETUP_OPTION...]
 check_scope() {
     local packages=$1 folder=$2 root=$3 options=${*:4}
-    local setup=$work/$packages/tallyglyph-1.00-win64.exe files
+    local setup=$work/$packages/$name.exe files
     [ -z "$(ours)" ] || fail "Tallyglyph is already installed"
     for _ in 1 2; do
         wine "$setup" /S "${@:4}" || fail "$options: the setup failed with status $?"
@@ -90,7 +91,7 @@ check_scope() {
     expected=$(LC_ALL=C sort <<EOF
 DisplayIcon REG_SZ $folder\\Uninstall.exe
 DisplayName REG_SZ Tallyglyph
-DisplayVersion REG_SZ 1.00
+DisplayVersion REG_SZ $TALLYGLYPH_VERSION
 EstimatedSize (size)
 InstallLocation REG_SZ $folder
 NoModify REG_DWORD 0x1
@@ -113,7 +114,7 @@ EOF
         fail "$options: PATH is $(values "$user_environment" /v Path) $(values "$system_environment" /v Path)"
     [ "$(wine cmd /c tallyglyph-cli encode Sit Shake)" = 'set kv_emoteControl "2097153"' ] ||
         fail "$options: a new console does not find tallyglyph-cli"
-    [ "$(wine "$folder\\tallyglyph.exe" --version)" = "tallyglyph 1.00" ] ||
+    [ "$(wine "$folder\\tallyglyph.exe" --version)" = "tallyglyph $TALLYGLYPH_VERSION" ] ||
         fail "$options: the installed window does not answer --version"
 
     # The uninstaller starts a copy of itself from a temporary folder and returns at once.

@@ -1,14 +1,14 @@
 #pragma once
-// The stored description of the main window, Form1, and every item on it, as data: kind,
-// name, place and size in twips, texts, colours, fonts and how each item presents itself to
-// assistive technology. Both front ends build their window by walking this table; nothing
+// A form and its items as data: kind, name, place and size in twips, texts, colours, fonts,
+// how each item presents itself to assistive technology, and a timer's interval. Each front
+// end builds a form's window by walking its items, and form_cells.h its headless cells; nothing
 // here knows a toolkit.
 
 #include <cstdint>
+#include <span>
 #include <string_view>
-#include <vector>
 
-namespace tallyglyph::window {
+namespace tallyglyph::form {
 
 inline constexpr int twips_per_pixel = 15; // at 96 dpi
 inline constexpr int twips_per_inch = 1440;
@@ -62,7 +62,8 @@ struct ItemDescription {
     FontStyle font = FontStyle::standard;
     Align align = Align::left;
     int line_width = 0;       // pixels, for shapes and lines
-    bool command_box = false; // Text1: flat, thin border, the line the user copies
+    bool command_box = false; // flat, thin border: the line the user copies
+    int interval_ms = 0;      // a timer's, which starts disabled
     Presents presents = Presents::own_kind;
     std::string_view accessible_name = {}; // where the item's own text does not name it
     std::string_view accessible_description = {};
@@ -79,18 +80,7 @@ struct FormDescription {
     double large_font_points;     // the label-buttons' bold font
 };
 
-inline constexpr FormDescription form1{"Form1",      "Korvath - Tallyglyph", 7050, 3600,
-                                       rgb(0, 0, 0), "MS Sans Serif",        8.25, 9.75};
+// The item of that name, or none.
+const ItemDescription* find_item(std::span<const ItemDescription> items, std::string_view name);
 
-inline constexpr int timer1_interval_ms = 1;
-
-// Every item in creation order, which is also the stacking order: later items lie above
-// earlier ones, so each outline shape covers its label.
-const std::vector<ItemDescription>& form1_items();
-
-const ItemDescription& form1_item(std::string_view name);
-
-// Where keyboard focus goes, in order; Check1 has it when the window opens.
-const std::vector<std::string_view>& form1_tab_order();
-
-} // namespace tallyglyph::window
+} // namespace tallyglyph::form

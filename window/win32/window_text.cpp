@@ -1,4 +1,4 @@
-#include "wide_text.h"
+#include "window_text.h"
 
 namespace tallyglyph::window {
 

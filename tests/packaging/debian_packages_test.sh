@@ -3,7 +3,7 @@
 # each installation would get, without installing: the files, the control fields and
 # dependencies, lintian's verdict, valid desktop and AppStream metadata, and a companion
 # that runs from its unpacked tree.
-# Usage: package_test.sh CPACK CPACK_CONFIG
+# Usage: debian_packages_test.sh CPACK CPACK_CONFIG
 set -euo pipefail
 
 cpack=$1
@@ -12,6 +12,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/tallyglyph-package.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 app_id=org.tallyglyph.Tallyglyph
 arch=$(dpkg --print-architecture)
+version=${TALLYGLYPH_VERSION:?the project version, set by CTest}
 
 fail() {
     echo "package test: $*" >&2
@@ -22,15 +23,15 @@ if ! "$cpack" --config "$config" -B "$work/out" >"$work/cpack.log" 2>&1; then
     cat "$work/cpack.log" >&2
     fail "cpack failed"
 fi
-cli_deb=$work/out/tallyglyph-cli_1.00_$arch.deb
-window_deb=$work/out/tallyglyph_1.00_$arch.deb
+cli_deb=$work/out/tallyglyph-cli_${version}_$arch.deb
+window_deb=$work/out/tallyglyph_${version}_$arch.deb
 debs=$(cd "$work/out" && ls -- *.deb | LC_ALL=C sort | tr '\n' ' ')
-[ "$debs" = "tallyglyph-cli_1.00_$arch.deb tallyglyph_1.00_$arch.deb " ] ||
+[ "$debs" = "tallyglyph-cli_${version}_$arch.deb tallyglyph_${version}_$arch.deb " ] ||
     fail "expected the two packages, found: $debs"
 
 field() { dpkg-deb --field "$1" "$2"; }
 for deb in "$cli_deb" "$window_deb"; do
-    [ "$(field "$deb" Version)" = 1.00 ] || fail "$deb: Version is '$(field "$deb" Version)'"
+    [ "$(field "$deb" Version)" = "$version" ] || fail "$deb: Version is '$(field "$deb" Version)'"
     [ "$(field "$deb" Section)" = utils ] || fail "$deb: Section is '$(field "$deb" Section)'"
     field "$deb" Maintainer | grep -Eq '^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$' ||
         fail "$deb: Maintainer is '$(field "$deb" Maintainer)'"
@@ -101,8 +102,8 @@ done
 for package in tallyglyph tallyglyph-cli; do
     grep -q '^License: Expat' "$root/usr/share/doc/$package/copyright" ||
         fail "the copyright file of $package names no licence"
-    gzip -dc "$root/usr/share/doc/$package/changelog.gz" | grep -q "^$package (1.00) " ||
-        fail "the changelog of $package does not open with version 1.00"
+    gzip -dc "$root/usr/share/doc/$package/changelog.gz" | grep -q "^$package (${version//./\\.}) " ||
+        fail "the changelog of $package does not open with version $version"
 done
 
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop" ||
@@ -110,12 +111,12 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop" ||
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" \
     >"$work/appstream.log" 2>&1 ||
     { cat "$work/appstream.log" >&2; fail "the AppStream metadata is not valid"; }
-grep -q '<release version="1.00"' "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
-    fail "the AppStream metadata lacks release 1.00"
+grep -qF "<release version=\"$version\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the AppStream metadata lacks release $version"
 for page in tallyglyph tallyglyph-cli; do
     gzip -dc "$root/usr/share/man/man1/$page.1.gz" |
-        grep -Eq "^\.TH ${page^^} 1 \"[0-9]{4}-[0-9]{2}-[0-9]{2}\" " ||
-        fail "the manual page of $page is not a dated section 1 page"
+        grep -Eq "^\.TH ${page^^} 1 \"[0-9]{4}-[0-9]{2}-[0-9]{2}\" \"$page ${version//./\\.}\"" ||
+        fail "the manual page of $page is not a dated section 1 page of version $version"
 done
 
 line=$("$root/usr/bin/tallyglyph-cli" encode Sit Shake) || fail "the companion failed to run"

@@ -1,4 +1,5 @@
-#include "platform_io.h"
+#include "cli/platform_io.h"
+
 #include "runtime/wide_text.h"
 
 #include <fcntl.h>

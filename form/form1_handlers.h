@@ -1,0 +1,26 @@
+#pragma once
+// What runs when on Form1, for every front end, the companion and the tests alike: each box's
+// Click runs its toggle handling, Reset's and ALL's Clicks run Reset and ALL, a value pasted
+// or dropped into the command line sets the boxes to it, and each tick of the timer refreshes
+// the line. The handlers reach the items only by name, so whatever stands behind them does
+// not matter here. A front end delivers the events, each through window/run_handler.
+
+#include "form_view.h"
+#include "runtime/items.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace tallyglyph::form {
+
+void bind_form1_handlers(runtime::Items& items);
+
+// As the window opens, before it shows: the boxes set to VALUE when one is given, so the first
+// tick already shows its line.
+void start_form1(runtime::Items& items, std::optional<std::uint32_t> value);
+
+// Opens Form1 as the program does: handlers bound, the boxes set to VALUE when one is given,
+// then shown, the first item of the tab order focused, and the timer started.
+void open_form1(FormView& form, std::optional<std::uint32_t> value = {});
+
+} // namespace tallyglyph::form
