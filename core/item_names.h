@@ -32,4 +32,20 @@ inline constexpr std::string_view total = "Label3";
 // Ticks the line up to date.
 inline constexpr std::string_view timer = "Timer1";
 
+// The Server dialog, which reads and applies the value on a server. Each field's label
+// names it for screen readers with the words its stored description gives.
+namespace server_dialog {
+inline constexpr std::string_view form = "ServerDialog";
+inline constexpr std::string_view server_label = "ServerLabel";
+inline constexpr std::string_view server = "Server"; // a saved server's name, or HOST:PORT
+inline constexpr std::string_view password_label = "PasswordLabel";
+inline constexpr std::string_view password = "Password";
+inline constexpr std::string_view remember = "Remember";
+inline constexpr std::string_view read = "Read";
+inline constexpr std::string_view apply = "Apply";
+inline constexpr std::string_view close = "Close";
+inline constexpr std::string_view result_label = "ResultLabel";
+inline constexpr std::string_view result = "Result";
+} // namespace server_dialog
+
 } // namespace tallyglyph::core::item

@@ -11,10 +11,13 @@ FormCells::FormCells(std::span<const ItemDescription> description) {
         case ItemKind::check_box:
             add_check_box(name);
             break;
+        // A button is clicked as a label is; the text of a combo box is what the logic reads.
         case ItemKind::label:
+        case ItemKind::button:
             add_label(name, std::string(item.text));
             break;
         case ItemKind::text_box:
+        case ItemKind::combo_box:
             add_text_box(name, std::string(item.text));
             break;
         case ItemKind::timer:

@@ -40,7 +40,17 @@ constexpr Colour system_colour(int index) {
 }
 
 enum class FontStyle { standard, bold, large_bold }; // 8.25 pt, 8.25 pt bold, 9.75 pt bold
-enum class ItemKind { picture_box, text_box, check_box, label, shape, line, timer };
+enum class ItemKind {
+    picture_box,
+    text_box,
+    check_box,
+    label,
+    shape,
+    line,
+    timer,
+    combo_box, // an editable text with a list to choose from
+    button,    // a push button of the desktop's own
+};
 enum class Align { left, centre };
 
 // How an item presents itself to assistive technology such as a screen reader.
@@ -61,9 +71,12 @@ struct ItemDescription {
     Colour foreground = {};
     FontStyle font = FontStyle::standard;
     Align align = Align::left;
-    int line_width = 0;       // pixels, for shapes and lines
-    bool command_box = false; // flat, thin border: the line the user copies
-    int interval_ms = 0;      // a timer's, which starts disabled
+    int line_width = 0;          // pixels, for shapes and lines
+    bool command_box = false;    // flat, thin border: the line the user copies
+    bool masked = false;         // each character shown as a dot: a password
+    bool read_only = false;      // a text the user may select and copy, not change
+    std::string_view buddy = {}; // a label's: the item it names and takes the focus for
+    int interval_ms = 0;         // a timer's, which starts disabled
     Presents presents = Presents::own_kind;
     std::string_view accessible_name = {}; // where the item's own text does not name it
     std::string_view accessible_description = {};
