@@ -1,0 +1,25 @@
+#include "held_value.h"
+
+#include "console_value.h"
+#include "runtime/headless_items.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tallyglyph::core {
+
+std::uint32_t read_held_value(std::string_view text) {
+    std::string reason;
+    if (!text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; })) {
+        try {
+            runtime::Form1Cells cells;
+            return read_console_value(cells, std::vector<std::string>{std::string(text)});
+        } catch (const ValueError& error) {
+            reason = std::string(" (") + error.what() + ")";
+        }
+    }
+    throw ValueError("it holds \"" + std::string(text) + "\"" + reason);
+}
+
+} // namespace tallyglyph::core
