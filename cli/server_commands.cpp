@@ -24,10 +24,6 @@ rcon::Password password(const Invocation& invocation) {
     return rcon::Password(text);
 }
 
-rcon::RconClient client_for(const Invocation& invocation) {
-    return {rcon::read_server_address(invocation.server), password(invocation)};
-}
-
 // A set takes a value or a line when its first word starts as a number or a line does, and
 // emote names otherwise, so that a mistyped name gets the closest caption as a suggestion.
 bool is_value_or_line(const std::string& first) {
@@ -43,8 +39,17 @@ bool is_value_or_line(const std::string& first) {
 
 } // namespace
 
+rcon::RconClient server_client(const Invocation& invocation) {
+    return {rcon::read_server_address(invocation.server), password(invocation)};
+}
+
+std::uint32_t value_to_set(const Invocation& invocation) {
+    return is_value_or_line(invocation.operands.front()) ? value_of_text(invocation.operands)
+                                                         : value_of_names(invocation.operands);
+}
+
 std::string get_from_server(const Invocation& invocation) {
-    rcon::RconClient client = client_for(invocation);
+    rcon::RconClient client = server_client(invocation);
     const rcon::EmoteControl control = rcon::read_emote_control(client);
     if (control.latched)
         write_text(stderr, std::string(program_name) + ": note: the server takes " +
@@ -55,17 +60,15 @@ std::string get_from_server(const Invocation& invocation) {
 }
 
 std::string set_on_server(const Invocation& invocation) {
-    const std::uint32_t value = is_value_or_line(invocation.operands.front())
-                                    ? value_of_text(invocation.operands)
-                                    : value_of_names(invocation.operands);
-    rcon::RconClient client = client_for(invocation);
+    const std::uint32_t value = value_to_set(invocation);
+    rcon::RconClient client = server_client(invocation);
     rcon::set_emote_control(client, value);
     return console_line(value);
 }
 
 std::string change_on_server(const Invocation& invocation) {
     const std::uint32_t named = value_of_names(invocation.operands);
-    rcon::RconClient client = client_for(invocation);
+    rcon::RconClient client = server_client(invocation);
     const std::uint32_t current = rcon::read_emote_control(client).value;
     const std::uint32_t value =
         invocation.command == Command::allow ? current | named : current & ~named;
