@@ -74,8 +74,9 @@ void write_value(const Configuration& configuration, std::uint32_t value) {
         return;
     }
     const std::string backup = config::replace_file(file.path, file.bytes, edit.bytes);
-    tell("note", std::string(edit.appended ? "added " : "changed ") + where +
-                     "; the previous content is in " + backup);
+    tell("note",
+         (edit.appended ? "added " + where + ", which sets \"" : "changed " + where + " to \"") +
+             digits + "\"; the previous content is in " + backup);
 }
 
 } // namespace
@@ -90,6 +91,8 @@ std::string get_from_config(const Invocation& invocation) {
     return invocation.value_only ? std::to_string(value) + "\n" : captions_of(value);
 }
 
+// allow and forbid change the named emotes of each value they change, the server's and the
+// file's, and no other emote of either.
 std::string set_in_config(const Invocation& invocation) {
     const bool by_names = invocation.command != Command::set;
     const std::uint32_t given =
@@ -98,36 +101,39 @@ std::string set_in_config(const Invocation& invocation) {
     if (!invocation.server.empty())
         client.emplace(server_client(invocation));
     const Configuration configuration = read_configuration(invocation.config);
-    const std::string& path = configuration.reading.files.front().path;
-
-    std::uint32_t value = given;
+    const config::Reading& reading = configuration.reading;
+    if (by_names && !client && !reading.winner)
+        throw ConfigError(nothing_set(reading) +
+                          ", so there is no value to change: give the whole value with set");
+    std::optional<std::uint32_t> in_file;
+    if (!by_names)
+        in_file = given;
+    else if (reading.winner)
+        in_file = changed(invocation, value_set(reading), given);
     if (!client) {
-        if (by_names && !configuration.reading.winner)
-            throw ConfigError(nothing_set(configuration.reading) +
-                              ", so there is no value to change: give the whole value with set");
-        if (by_names)
-            value = changed(invocation, value_set(configuration.reading), given);
-        write_value(configuration, value);
-        return console_line(value);
+        write_value(configuration, *in_file);
+        return console_line(*in_file);
     }
 
     // The running server first, confirmed as ever; the file then makes the change last.
+    const std::string& path = reading.files.front().path;
+    std::uint32_t on_server = given;
     try {
         if (by_names)
-            value = changed(invocation, rcon::read_emote_control(*client).value, given);
-        rcon::set_emote_control(*client, value);
+            on_server = changed(invocation, rcon::read_emote_control(*client).value, given);
+        rcon::set_emote_control(*client, on_server);
     } catch (const rcon::ServerError& error) {
         throw rcon::ServerError(std::string(error.what()) + "; " + path + " was left as it was");
     }
     tell("note", "the server at " + invocation.server + " confirmed it");
     try {
-        write_value(configuration, value);
+        write_value(configuration, in_file.value_or(on_server));
     } catch (const ConfigError& error) {
         throw ConfigError("the server at " + invocation.server + " now has " + variable + " \"" +
-                          std::to_string(value) + "\", but " + path +
+                          std::to_string(on_server) + "\", but " + path +
                           " was not changed: " + error.what());
     }
-    return console_line(value);
+    return console_line(on_server);
 }
 
 } // namespace tallyglyph::cli

@@ -16,7 +16,7 @@ namespace tallyglyph::cli {
 std::string get_from_config(const Invocation& invocation);
 
 // Sets the value, or allows or forbids the named emotes, in the file (and on the server with
-// --server), and gives the applied line.
+// --server), and gives the applied line (the server's, with --server).
 std::string set_in_config(const Invocation& invocation);
 
 } // namespace tallyglyph::cli

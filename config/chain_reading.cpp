@@ -151,20 +151,27 @@ private:
     }
 
     // A single word gives way inside its quote marks, so an unclosed quote stays unclosed;
-    // several give way as a whole, quoted as the first of them was.
+    // several give way as a whole, quoted as the first of them was. Only a value on one line
+    // of one file, its words apart by blanks alone, can give way.
     std::optional<ValueSpan> span_of(std::span<const SourceByte> command,
                                      std::span<const CommandWord> value) const {
         const CommandWord& first = value.front();
         const CommandWord& last = value.back();
-        for (std::size_t i = first.begin + 1; i < last.end; ++i)
-            if (command[i].run != command[first.begin].run || command[i].offset == no_offset ||
-                command[i].offset != command[i - 1].offset + 1)
+        const SourceByte& start = command[first.begin];
+        for (std::size_t i = first.begin; i < last.end; ++i)
+            if (command[i].run != start.run ||
+                command[i].offset != start.offset + i - first.begin || command[i].c == '\n' ||
+                command[i].c == '\r')
                 return std::nullopt;
-        const std::size_t file = runs_[command[first.begin].run].file;
-        const std::size_t offset = command[first.begin].offset;
+        for (std::size_t word = 1; word < value.size(); ++word)
+            for (std::size_t i = value[word - 1].end; i < value[word].begin; ++i)
+                if (static_cast<unsigned char>(command[i].c) > ' ')
+                    return std::nullopt;
+        const std::size_t file = runs_[start.run].file;
         if (value.size() > 1)
-            return ValueSpan{file, offset, offset + last.end - first.begin, first.quoted};
-        const std::size_t begin = offset + (first.quoted ? 1 : 0);
+            return ValueSpan{file, start.offset, start.offset + last.end - first.begin,
+                             first.quoted};
+        const std::size_t begin = start.offset + (first.quoted ? 1 : 0);
         return ValueSpan{file, begin, begin + first.text.size(), false};
     }
 

@@ -42,7 +42,7 @@ struct Place {
 
 // Where an assignment's value lies in its file, so that it can be changed there: the bytes
 // [begin, end) of that file give way to the new value, between quote marks when quoted. None
-// when the value is not one stretch of one file.
+// when the value does not lie on one line of one file with blanks alone between its words.
 struct ValueSpan {
     std::size_t file;
     std::size_t begin;

@@ -17,8 +17,8 @@ ValueEdit edit_in_place(const Reading& reading, std::string_view value) {
     const Assignment& winner = *reading.winner;
     if (!winner.span)
         throw ConfigError("the value at " + place_text(reading, winner.value_place) +
-                          " does not lie in one stretch of one file, so it cannot be changed "
-                          "there");
+                          " runs across comments or lines, so it cannot be changed there; "
+                          "change it by hand");
     const ValueSpan& span = *winner.span;
     const std::string& bytes = reading.files[span.file].bytes;
     const std::string text = span.quoted ? "\"" + std::string(value) + "\"" : std::string(value);
