@@ -57,13 +57,16 @@ std::wstring target_of(const std::string& path) {
         throw ConfigError(path + " is not a regular file");
     if ((information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0)
         throw ConfigError("cannot change " + path + ": it is read-only");
-    std::array<wchar_t, 32768> final_path{};
+    // On the heap: a frame this large breaks MinGW's unwind tables with stack clash
+    // protection on.
+    std::wstring final_path(32768, L'\0');
     const DWORD length = GetFinalPathNameByHandleW(file.get(), final_path.data(),
                                                    static_cast<DWORD>(final_path.size()),
                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (length == 0 || length >= final_path.size())
         throw ConfigError("cannot find " + path + ": " + reason());
-    return {final_path.data(), length};
+    final_path.resize(length);
+    return final_path;
 }
 
 // A new file in the target's folder holding the content, written through to disk; removed
