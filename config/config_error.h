@@ -8,8 +8,7 @@
 
 namespace tallyglyph::config {
 
-class ConfigError : public std::runtime_error {
-public:
+struct ConfigError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
