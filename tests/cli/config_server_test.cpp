@@ -56,11 +56,11 @@ TEST(ServerAndConfig, AServerThatFailsLeavesTheFile) {
     TempFolder folder;
     folder.write("server.cfg", "set kv_emoteControl 1\n");
     const std::string address = "127.0.0.1:" + std::to_string(port);
-    const CliRun run =
-        run_with_password({"set", "--server", address, "--config", folder.file("server.cfg"), "5"});
+    const std::string path = folder.file("server.cfg");
+    const CliRun run = run_with_password({"set", "--server", address, "--config", path, "5"});
     EXPECT_EQ(run.exit_code, 3);
-    EXPECT_EQ(run.err, "tallyglyph-cli: nothing is listening at " + address + "; " +
-                           folder.file("server.cfg") + " was left as it was\n");
+    EXPECT_EQ(run.err, "tallyglyph-cli: nothing is listening at " + address + "; " + path +
+                           " was left as it was\n");
     EXPECT_EQ(folder.read("server.cfg"), "set kv_emoteControl 1\n");
 }
 

@@ -6,7 +6,7 @@
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
-#include <set>
+#include <iterator>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -18,11 +18,8 @@ namespace {
 using namespace tallyglyph::config;
 namespace fs = std::filesystem;
 
-std::set<std::string> names_in(const TempFolder& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder.path()))
-        names.insert(entry.path().filename().string());
-    return names;
+std::size_t files_in(const TempFolder& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder.path()), {}));
 }
 
 TEST(ReplaceFile, LeavesOneBackupOfThePreviousContent) {
@@ -33,7 +30,7 @@ TEST(ReplaceFile, LeavesOneBackupOfThePreviousContent) {
     EXPECT_EQ(replace_file(path, "second\n", "third\r\n"), path + "~");
     EXPECT_EQ(folder.read("server.cfg"), "third\r\n");
     EXPECT_EQ(folder.read("server.cfg~"), "second\n");
-    EXPECT_EQ(names_in(folder), (std::set<std::string>{"server.cfg", "server.cfg~"}));
+    EXPECT_EQ(files_in(folder), 2u) << "a new file was left behind";
 }
 
 TEST(ReplaceFile, RefusesWithNothingWritten) {
@@ -52,7 +49,7 @@ TEST(ReplaceFile, RefusesWithNothingWritten) {
         }
     }
     EXPECT_EQ(folder.read("server.cfg"), "changed meanwhile\n");
-    EXPECT_EQ(names_in(folder), (std::set<std::string>{"server.cfg", "folder.cfg"}));
+    EXPECT_EQ(files_in(folder), 2u) << "a new file or a backup was left behind";
 }
 
 #ifdef _WIN32

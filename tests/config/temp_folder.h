@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder under the system's temporary folder, for files the tests write and read
-// byte for byte; removed with all it holds.
+// A fresh folder under the system's temporary folder, removed with all it holds, and its
+// files written and read byte for byte.
 
 #include <filesystem>
 #include <fstream>
@@ -10,11 +10,7 @@
 
 class TempFolder {
 public:
-    TempFolder()
-        : path_(std::filesystem::temp_directory_path() /
-                ("tallyglyph-config-" + std::to_string(std::random_device{}()))) {
-        std::filesystem::create_directory(path_);
-    }
+    TempFolder() { std::filesystem::create_directory(path_); }
     ~TempFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
@@ -24,7 +20,6 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).generic_string(); }
-
     void write(const std::string& name, const std::string& bytes) const {
         std::filesystem::create_directories((path_ / name).parent_path());
         std::ofstream(path_ / name, std::ios::binary) << bytes;
@@ -35,5 +30,6 @@ public:
     }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                  ("tallyglyph-config-" + std::to_string(std::random_device{}()));
 };
