@@ -67,9 +67,9 @@ public:
         add_file(given, std::nullopt);
         runs_.push_back({0, std::nullopt});
         if (!buffer_.insert(given.bytes, 0))
-            warn({0, 1}, given.path + " does not fit in the server's command buffer of " +
-                             std::to_string(buffer_capacity) +
-                             " bytes: the server does not run it");
+            warn({0, 1}, "the server does not run " + given.path +
+                             ": it does not fit in its command buffer of " +
+                             std::to_string(buffer_capacity) + " bytes");
         while (const auto command = buffer_.next())
             run(*command);
         return std::move(reading_);
@@ -121,8 +121,8 @@ private:
                 run_bare(command, words, place);
         } else if (words.size() >= 2 && core::same_word(words[1].text, variable_) &&
                    is_one_of(name, other_changers)) {
-            warn(place,
-                 name + " changes " + std::string(variable_) + " in a way not followed here");
+            warn(place, "'" + name + " " + std::string(variable_) +
+                            "' changes the variable in a way not followed here");
         }
     }
 
@@ -195,7 +195,7 @@ private:
         }
         const std::vector<std::size_t> running = files_running(parent);
         if (std::ranges::find(running, *file) != running.end()) {
-            warn(place, name + " is already running: an exec loop, not followed");
+            warn(place, "an exec loop: " + name + " is already running; not followed");
             return;
         }
         if (running.size() > deepest_exec) {
@@ -205,8 +205,9 @@ private:
         }
         runs_.push_back({*file, parent});
         if (!buffer_.insert(reading_.files[*file].bytes, runs_.size() - 1))
-            warn(place, name + " does not fit in what remains of the server's command buffer of " +
-                            std::to_string(buffer_capacity) + " bytes: the server does not run it");
+            warn(place, "the server does not run " + name +
+                            ": it does not fit in what remains of its command buffer of " +
+                            std::to_string(buffer_capacity) + " bytes");
     }
 
     // The files of a run and of the runs that ran it in turn, up to the given file.

@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "before any set of it"},
                       Row{"BareAfterASetCounts", "set $ 1\n$ 5\n", "5", "set $ 1\n$ 7\n", ""},
                       Row{"OtherChangersAreNamed", "set $ 5\ntoggle $\n", "5",
-                          "set $ 7\ntoggle $\n", "toggle changes $"},
+                          "set $ 7\ntoggle $\n", "'toggle $' changes the variable"},
                       Row{"BytesBeyondAsciiStay", "// caf\xc3\xa9\nset $ \"5\" // \xe9t\xe9\n", "5",
                           "// caf\xc3\xa9\nset $ \"7\" // \xe9t\xe9\n", ""}),
     [](const auto& info) { return info.param.name; });
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Exec, ConfigFiles,
                                                {{"maps.cfg", "set $ 6\n"}}},
                                            Row{"LoopIsNotFollowed", "set $ 5\nexec server\n", "5",
                                                "set $ 7\nexec server\n",
-                                               "already running: an exec loop"},
+                                               "an exec loop: server.cfg is already running"},
                                            Row{"OpenCommentRunsOn",
                                                "set $ 5\nexec open\nset $ 6\n*/\n",
                                                "5",
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Row{"OverOneMiB", std::string(largest_config_file, '/') + "\nset $ 5\n",
                           std::nullopt, "", "is over 1 MiB"},
                       Row{"BeyondTheServersBuffer", std::string(140 * 1024, '/') + "\nset $ 5\n",
-                          std::nullopt, "", "does not fit in the server's command buffer"}),
+                          std::nullopt, "", "it does not fit in its command buffer"}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace
