@@ -13,8 +13,8 @@
 namespace tallyglyph::config {
 
 // Gives the backup's path. Raises ConfigError, with nothing written, when the file is not a
-// regular file, may not be written, no longer holds `expected` (what it held when read), or
-// the new file cannot be written beside it.
+// regular file, has other hard links, may not be written, no longer holds `expected` (what
+// it held when read), or the new file cannot be written beside it.
 std::string replace_file(const std::string& path, std::string_view expected,
                          std::string_view content);
 

@@ -101,6 +101,9 @@ std::string replace_file(const std::string& path, std::string_view expected,
         throw ConfigError("cannot find " + path + ": " + reason());
     if (!S_ISREG(before.st_mode))
         throw ConfigError(path + " is not a regular file");
+    if (before.st_nlink > 1)
+        throw ConfigError(path + " has other hard links, which a new file in its place would "
+                                 "leave with the old content");
     if (access(target.c_str(), W_OK) != 0)
         throw ConfigError("cannot change " + path + ": " + reason());
     struct stat link {};

@@ -55,6 +55,9 @@ std::wstring target_of(const std::string& path) {
         GetFileType(file.get()) != FILE_TYPE_DISK ||
         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         throw ConfigError(path + " is not a regular file");
+    if (information.nNumberOfLinks > 1)
+        throw ConfigError(path + " has other hard links, which a new file in its place would "
+                                 "leave with the old content");
     if ((information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0)
         throw ConfigError("cannot change " + path + ": it is read-only");
     // On the heap: a frame this large breaks MinGW's unwind tables with stack clash

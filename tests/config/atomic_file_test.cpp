@@ -1,5 +1,6 @@
 // Replacing a file in place: one backup of the previous content, the file's mode, owner and
-// link kept, and nothing written when it is no regular file or changed since it was read.
+// link kept, and nothing written when it is no regular file, has other hard links or changed
+// since it was read.
 
 #include "config/atomic_file.h"
 #include "config/config_error.h"
@@ -37,9 +38,12 @@ TEST(ReplaceFile, RefusesWithNothingWritten) {
     TempFolder folder;
     folder.write("server.cfg", "changed meanwhile\n");
     fs::create_directory(folder.path() / "folder.cfg");
+    folder.write("linked.cfg", "as read\n");
+    fs::create_hard_link(folder.path() / "linked.cfg", folder.path() / "link.cfg");
     for (const auto& [name, refusal] :
          {std::pair{std::string("server.cfg"), std::string(" changed since it was read")},
-          {"folder.cfg", " is not a regular file"}}) {
+          {"folder.cfg", " is not a regular file"},
+          {"link.cfg", " has other hard links"}}) {
         const std::string path = folder.file(name);
         try {
             replace_file(path, "as read\n", "new\n");
@@ -49,7 +53,7 @@ TEST(ReplaceFile, RefusesWithNothingWritten) {
         }
     }
     EXPECT_EQ(folder.read("server.cfg"), "changed meanwhile\n");
-    EXPECT_EQ(files_in(folder), 2u) << "a new file or a backup was left behind";
+    EXPECT_EQ(files_in(folder), 4u) << "a new file or a backup was left behind";
 }
 
 #ifdef _WIN32
