@@ -1,7 +1,6 @@
 #include "held_value.h"
 
 #include "console_value.h"
-#include "runtime/headless_items.h"
 
 #include <algorithm>
 #include <string>
@@ -12,9 +11,9 @@ namespace tallyglyph::core {
 std::uint32_t read_held_value(std::string_view text) {
     std::string reason;
     if (!text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; })) {
+        // Plain digits are no line, so they need neither the line's prefix nor its quotes.
         try {
-            runtime::Form1Cells cells;
-            return read_console_value(cells, std::vector<std::string>{std::string(text)});
+            return read_console_value(std::vector<std::string>{std::string(text)}, "", "");
         } catch (const ValueError& error) {
             reason = std::string(" (") + error.what() + ")";
         }
