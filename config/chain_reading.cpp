@@ -1,7 +1,6 @@
 #include "chain_reading.h"
 
 #include "command_words.h"
-#include "config_error.h"
 #include "core/words.h"
 
 #include <algorithm>
@@ -113,7 +112,7 @@ private:
                 run_exec(words[1].text, start.run, place);
         } else if (is_one_of(name, assigning_commands)) {
             if (words.size() >= 3 && core::same_word(words[1].text, variable_)) {
-                assign(command, std::span(words).subspan(2), place, false);
+                assign(command, std::span(words).subspan(2), place);
                 created_ = true;
             }
         } else if (core::same_word(name, variable_)) {
@@ -140,14 +139,13 @@ private:
             warn(place, "'" + variable +
                             " !' toggles the variable on OpenJK servers, where "
                             "ioquake3 sets it to \"!\"");
-        assign(command, std::span(words).subspan(1), place, true);
+        assign(command, std::span(words).subspan(1), place);
     }
 
     void assign(std::span<const SourceByte> command, std::span<const CommandWord> value,
-                Place place, bool bare) {
-        reading_.winner =
-            Assignment{place, joined(value), bare, place_of(command[value.front().begin]),
-                       span_of(command, value)};
+                Place place) {
+        reading_.winner = Assignment{place, joined(value), place_of(command[value.front().begin]),
+                                     span_of(command, value)};
     }
 
     // A single word gives way inside its quote marks, so an unclosed quote stays unclosed;

@@ -53,7 +53,6 @@ struct ValueSpan {
 struct Assignment {
     Place place;       // where its command starts
     std::string value; // as the engine takes it
-    bool bare;         // NAME VALUE rather than set NAME VALUE
     Place value_place; // where its value starts
     std::optional<ValueSpan> span;
 };

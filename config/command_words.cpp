@@ -1,5 +1,7 @@
 #include "command_words.h"
 
+#include <optional>
+
 namespace tallyglyph::config {
 namespace {
 
