@@ -99,7 +99,7 @@ std::string set_in_config(const Invocation& invocation) {
         by_names ? value_of_names(invocation.operands) : value_to_set(invocation);
     std::optional<rcon::RconClient> client;
     if (!invocation.server.empty())
-        client.emplace(server_client(invocation));
+        client.emplace(client_for(invocation));
     const Configuration configuration = read_configuration(invocation.config);
     const config::Reading& reading = configuration.reading;
     if (by_names && !client && !reading.winner)

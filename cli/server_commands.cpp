@@ -39,7 +39,7 @@ bool is_value_or_line(const std::string& first) {
 
 } // namespace
 
-rcon::RconClient server_client(const Invocation& invocation) {
+rcon::RconClient client_for(const Invocation& invocation) {
     return {rcon::read_server_address(invocation.server), password(invocation)};
 }
 
@@ -49,7 +49,7 @@ std::uint32_t value_to_set(const Invocation& invocation) {
 }
 
 std::string get_from_server(const Invocation& invocation) {
-    rcon::RconClient client = server_client(invocation);
+    rcon::RconClient client = client_for(invocation);
     const rcon::EmoteControl control = rcon::read_emote_control(client);
     if (control.latched)
         write_text(stderr, std::string(program_name) + ": note: the server takes " +
@@ -61,14 +61,14 @@ std::string get_from_server(const Invocation& invocation) {
 
 std::string set_on_server(const Invocation& invocation) {
     const std::uint32_t value = value_to_set(invocation);
-    rcon::RconClient client = server_client(invocation);
+    rcon::RconClient client = client_for(invocation);
     rcon::set_emote_control(client, value);
     return console_line(value);
 }
 
 std::string change_on_server(const Invocation& invocation) {
     const std::uint32_t named = value_of_names(invocation.operands);
-    rcon::RconClient client = server_client(invocation);
+    rcon::RconClient client = client_for(invocation);
     const std::uint32_t current = rcon::read_emote_control(client).value;
     const std::uint32_t value =
         invocation.command == Command::allow ? current | named : current & ~named;

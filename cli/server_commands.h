@@ -16,7 +16,7 @@ namespace tallyglyph::cli {
 inline constexpr std::string_view password_variable = "TALLYGLYPH_RCON_PASSWORD";
 
 // The client for --server, with the password. Raises InputError before anything is sent.
-rcon::RconClient server_client(const Invocation& invocation);
+rcon::RconClient client_for(const Invocation& invocation);
 
 // The value set's operands give: a value, a line, or emote names.
 std::uint32_t value_to_set(const Invocation& invocation);
