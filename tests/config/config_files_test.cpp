@@ -41,6 +41,14 @@ std::string with_variable(std::string text) {
     return text;
 }
 
+// Files d1.cfg to d17.cfg, each running the next; the last sets 9.
+std::map<std::string, std::string> deeper_than_the_limit() {
+    std::map<std::string, std::string> files{{"d17.cfg", "set $ 9\n"}};
+    for (int depth = 1; depth < 17; ++depth)
+        files["d" + std::to_string(depth) + ".cfg"] = "exec d" + std::to_string(depth + 1) + "\n";
+    return files;
+}
+
 // Built in place, element by element: a list of this many rows as one call's arguments makes
 // a frame that MinGW's unwind tables cannot describe with stack clash protection on.
 const Row table[] = {
@@ -100,6 +108,8 @@ const Row table[] = {
         "set $ 7\nexec x/../maps\n",
         "holding \"..\"",
         {{"maps.cfg", "set $ 6\n"}}},
+    Row{"NotDeeperThanTheLimit", "set $ 5\nexec d1\n", "5", "set $ 7\nexec d1\n",
+        "exec goes deeper than 16 files here; d17.cfg is not followed", deeper_than_the_limit()},
     Row{"LoopIsNotFollowed", "set $ 5\nexec server\n", "5", "set $ 7\nexec server\n",
         "an exec loop: server.cfg is already running"},
     Row{"OpenCommentRunsOn",
