@@ -86,11 +86,14 @@ Invocation parse_server_command(const ServerCommand& command,
         const std::string_view argument = rest[i];
         if (argument == "--value" && command.command == Command::get) {
             invocation.value_only = true;
-        } else if (argument == "--server" || argument == "--password-file") {
+        } else if (argument == "--server" || argument == "--password-file" ||
+                   argument == "--config") {
             if (i + 1 == rest.size())
                 throw UsageError(quoted(argument) + " needs a value" + try_help());
             if (argument == "--server")
                 invocation.server = rest[++i];
+            else if (argument == "--config")
+                invocation.config = rest[++i];
             else
                 invocation.password_file = std::string(rest[++i]);
         } else if (is_decode_option(argument)) {
@@ -99,8 +102,10 @@ Invocation parse_server_command(const ServerCommand& command,
             invocation.operands.emplace_back(argument);
         }
     }
-    if (invocation.server.empty())
-        throw UsageError(name + " needs --server HOST:PORT" + try_help());
+    if (invocation.server.empty() && invocation.config.empty())
+        throw UsageError(name + " needs --server HOST:PORT or --config FILE" + try_help());
+    if (command.command == Command::get && !invocation.server.empty() && !invocation.config.empty())
+        throw UsageError("get reads --server or --config, not both");
     if (command.operands.empty() && !invocation.operands.empty())
         throw UsageError(name + " takes no value or names, but got " +
                          quoted(invocation.operands.front()));

@@ -17,6 +17,7 @@ struct Invocation {
     std::vector<std::string> operands;
     bool value_only = false;                  // encode --value, get --value
     std::string server;                       // --server HOST:PORT, for the server commands
+    std::string config;                       // --config FILE, the server's configuration
     std::optional<std::string> password_file; // --password-file FILE
 };
 

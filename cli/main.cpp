@@ -2,6 +2,9 @@
 
 #include "arguments.h"
 #include "commands.h"
+#include "config/config_error.h"
+#include "config_commands.h"
+#include "core/message_text.h"
 #include "help_text.h"
 #include "platform_io.h"
 #include "program.h"
@@ -21,7 +24,7 @@ using namespace tallyglyph::cli;
 constexpr int exit_success = 0;
 constexpr int exit_failure = 1;
 constexpr int exit_usage = 2;
-constexpr int exit_server = 3; // not reached, refused, or not confirmed
+constexpr int exit_server = 3; // not reached, refused, not confirmed, or a file refused
 
 std::string run(const Invocation& invocation) {
     switch (invocation.command) {
@@ -36,12 +39,15 @@ std::string run(const Invocation& invocation) {
     case Command::decode:
         return decode_value(invocation.operands);
     case Command::get:
-        return get_from_server(invocation);
+        return invocation.config.empty() ? get_from_server(invocation)
+                                         : get_from_config(invocation);
     case Command::set:
-        return set_on_server(invocation);
     case Command::allow:
     case Command::forbid:
-        return change_on_server(invocation);
+        if (!invocation.config.empty())
+            return set_in_config(invocation);
+        return invocation.command == Command::set ? set_on_server(invocation)
+                                                  : change_on_server(invocation);
     }
     return {};
 }
@@ -65,6 +71,8 @@ int main(int argc, char* argv[]) {
         return report(error.what(), exit_usage);
     } catch (const tallyglyph::rcon::ServerError& error) {
         return report(error.what(), exit_server);
+    } catch (const tallyglyph::config::ConfigError& error) {
+        return report(tallyglyph::core::escaped_text(error.what()), exit_server);
     } catch (const std::exception& error) {
         return report(std::string("internal error: ") + error.what(), exit_failure);
     }

@@ -24,10 +24,6 @@ rcon::Password password(const Invocation& invocation) {
     return rcon::Password(text);
 }
 
-rcon::RconClient client_for(const Invocation& invocation) {
-    return {rcon::read_server_address(invocation.server), password(invocation)};
-}
-
 // A set takes a value or a line when its first word starts as a number or a line does, and
 // emote names otherwise, so that a mistyped name gets the closest caption as a suggestion.
 bool is_value_or_line(const std::string& first) {
@@ -43,6 +39,15 @@ bool is_value_or_line(const std::string& first) {
 
 } // namespace
 
+rcon::RconClient client_for(const Invocation& invocation) {
+    return {rcon::read_server_address(invocation.server), password(invocation)};
+}
+
+std::uint32_t value_to_set(const Invocation& invocation) {
+    return is_value_or_line(invocation.operands.front()) ? value_of_text(invocation.operands)
+                                                         : value_of_names(invocation.operands);
+}
+
 std::string get_from_server(const Invocation& invocation) {
     rcon::RconClient client = client_for(invocation);
     const rcon::EmoteControl control = rcon::read_emote_control(client);
@@ -55,9 +60,7 @@ std::string get_from_server(const Invocation& invocation) {
 }
 
 std::string set_on_server(const Invocation& invocation) {
-    const std::uint32_t value = is_value_or_line(invocation.operands.front())
-                                    ? value_of_text(invocation.operands)
-                                    : value_of_names(invocation.operands);
+    const std::uint32_t value = value_to_set(invocation);
     rcon::RconClient client = client_for(invocation);
     rcon::set_emote_control(client, value);
     return console_line(value);

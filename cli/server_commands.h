@@ -5,13 +5,21 @@
 // line, where every user of the machine could read it.
 
 #include "arguments.h"
+#include "rcon/rcon_client.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace tallyglyph::cli {
 
 inline constexpr std::string_view password_variable = "TALLYGLYPH_RCON_PASSWORD";
+
+// The client for --server, with the password. Raises InputError before anything is sent.
+rcon::RconClient client_for(const Invocation& invocation);
+
+// The value set's operands give: a value, a line, or emote names.
+std::uint32_t value_to_set(const Invocation& invocation);
 
 // The allowed emotes' captions, one a line, or with value_only the number alone.
 std::string get_from_server(const Invocation& invocation);

@@ -1,10 +1,9 @@
 #include "emote_control.h"
 
 #include "core/console_value.h"
-#include "form/form1_value.h"
+#include "core/held_value.h"
 #include "rcon_error.h"
 #include "reply.h"
-#include "runtime/digits.h"
 
 #include <vector>
 
@@ -20,19 +19,12 @@ std::string no_such_variable() {
            " (no such variable: is the modification running?)";
 }
 
-// The game reads the variable as C's atoi does, so only plain digits mean to it what they
-// mean to the window's reader: "1e3", "+5" or " 5" would not.
 std::uint32_t value_held(const RconClient& client, std::string_view text) {
-    std::string reason;
-    if (runtime::is_all_digits(text)) {
-        try {
-            return form::read_form1_value(std::vector<std::string>{std::string(text)});
-        } catch (const core::ValueError& error) {
-            reason = std::string(" (") + error.what() + ")";
-        }
+    try {
+        return core::read_held_value(text, client.shown(text));
+    } catch (const core::ValueError& error) {
+        throw ServerError(variable() + " on the server is not a valid value: " + error.what());
     }
-    throw ServerError(variable() + " on the server is not a valid value: it holds " +
-                      client.shown(text) + reason);
 }
 
 // The server's value; none when it does not have the variable.

@@ -1,5 +1,6 @@
 #include "rcon_client.h"
 
+#include "core/message_text.h"
 #include "rcon_error.h"
 #include "reply.h"
 
@@ -53,7 +54,7 @@ std::string RconClient::shown(std::string_view server_text) const {
     for (std::size_t at = text.find(secret); at != std::string::npos;
          at = text.find(secret, at + mask.size()))
         text.replace(at, secret.size(), mask);
-    return shown_text(text);
+    return core::shown_text(text);
 }
 
 } // namespace tallyglyph::rcon

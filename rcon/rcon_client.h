@@ -31,7 +31,7 @@ public:
     // The server's engine, asked once.
     Engine engine();
 
-    // Server text quoted for a message, as shown_text() quotes it, with the password taken
+    // Server text quoted for a message, as core::shown_text() quotes it, with the password taken
     // out: a peer that echoes the request must not get it printed.
     std::string shown(std::string_view server_text) const;
 

@@ -4,7 +4,6 @@
 #include "rcon_error.h"
 
 #include <array>
-#include <cstdio>
 
 namespace tallyglyph::rcon {
 namespace {
@@ -31,9 +30,6 @@ constexpr std::array<PrintForm, 2> print_forms{{
     {Frame::openjk, "^9Cvar ^7", " = ^9\"^7", "^9\"^7", ", ^7the default", ", ^7default = ^9\"^7",
      "     latched =", "     latched = ^9\"^7", "^9\""},
 }};
-
-// The longest server text a message quotes, before it is cut short.
-constexpr std::size_t longest_shown = 120;
 
 // Splits off the first line, newline excluded; none when the text has no newline.
 std::optional<std::string_view> first_line(std::string_view& text) {
@@ -87,34 +83,6 @@ std::optional<std::string_view> after_head(const PrintForm& form, std::string_vi
     return text.substr(head);
 }
 
-// How many bytes of text from its start make one UTF-8 character; 0 when they do not.
-std::size_t utf8_length(std::string_view text) {
-    const auto byte = [&](std::size_t i) {
-        return static_cast<unsigned char>(text[i]);
-    };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xbf;
-    if (lead >= 0xc2 && lead <= 0xdf) {
-        length = 2;
-    } else if (lead >= 0xe0 && lead <= 0xef) {
-        length = 3;
-        low = lead == 0xe0 ? 0xa0 : 0x80;  // no overlong forms
-        high = lead == 0xed ? 0x9f : 0xbf; // no surrogates
-    } else if (lead >= 0xf0 && lead <= 0xf4) {
-        length = 4;
-        low = lead == 0xf0 ? 0x90 : 0x80;
-        high = lead == 0xf4 ? 0x8f : 0xbf;
-    }
-    if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xbf)
-            return 0;
-    return length;
-}
-
 } // namespace
 
 std::optional<std::string_view> reply_text(std::string_view datagram) {
@@ -165,30 +133,6 @@ bool says_rcon_disabled(std::string_view text) {
 
 bool says_bad_password(std::string_view text) {
     return text == "Bad rconpassword.\n";
-}
-
-std::string shown_text(std::string_view text) {
-    if (text.ends_with('\n'))
-        text.remove_suffix(1);
-    std::string shown;
-    std::size_t at = 0;
-    while (at < text.size() && shown.size() < longest_shown) {
-        const auto byte = static_cast<unsigned char>(text[at]);
-        const std::size_t length = byte < 0x80 ? 1 : utf8_length(text.substr(at));
-        if (byte == '\n') {
-            shown += "\\n";
-        } else if (length == 0 || byte < 0x20 || byte == 0x7f) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
-            shown += escaped;
-        } else {
-            shown.append(text.substr(at, length));
-        }
-        at += length == 0 ? 1 : length;
-    }
-    if (at == text.size())
-        return "\"" + shown + "\"";
-    return "\"" + shown + "...\" (" + std::to_string(text.size()) + " bytes in all)";
 }
 
 } // namespace tallyglyph::rcon

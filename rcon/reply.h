@@ -46,9 +46,4 @@ bool says_rcon_disabled(std::string_view text);
 // Whether the text refuses the password.
 bool says_bad_password(std::string_view text);
 
-// Server text fit for a one-line message, in quote marks: its final newline dropped, line
-// breaks, control characters and bytes that are not UTF-8 written as \n and \xNN, and cut
-// short, saying how long it was, when it would make the line long.
-std::string shown_text(std::string_view text);
-
 } // namespace tallyglyph::rcon

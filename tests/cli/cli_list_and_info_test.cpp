@@ -74,9 +74,10 @@ TEST(Info, HelpDescribesEveryCommandAndTheEmptyDecode) {
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_TRUE(run.out.starts_with("Usage: tallyglyph-cli list\n")) << run.out;
-    for (const char* part : {"encode [--value] NAME...", "decode VALUE", "--version",
-                             "nothing is printed", "Exit status", "get --server HOST:PORT",
-                             "TALLYGLYPH_RCON_PASSWORD", "clear text", "3 when the server"})
+    for (const char* part :
+         {"encode [--value] NAME...", "decode VALUE", "--version", "nothing is printed",
+          "Exit status", "get --server HOST:PORT", "TALLYGLYPH_RCON_PASSWORD", "clear text",
+          "3 when the server", "get --config FILE", "until the server restarts"})
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
 }
 

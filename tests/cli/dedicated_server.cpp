@@ -177,7 +177,12 @@ void DedicatedServer::start() {
             << "set kv_emoteControl \"" << *settings_.emote_control << "\"\n";
         words.insert(words.end(), {"+exec", "tallyglyph-test.cfg"});
     }
-    words.insert(words.end(), settings_.start_commands.begin(), settings_.start_commands.end());
+    if (settings_.server_cfg) {
+        // Written once: a restart runs the file as the test has left it.
+        if (!fs::exists(game_folder() / "server.cfg"))
+            std::ofstream(game_folder() / "server.cfg", std::ios::binary) << *settings_.server_cfg;
+        words.insert(words.end(), {"+exec", "server.cfg"});
+    }
     // Start-up commands run in turn, and the map has loaded when the next one runs.
     words.insert(words.end(), {"+map", map_name, "+echo", ready_mark});
     std::vector<char*> argv;

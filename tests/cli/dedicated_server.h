@@ -16,7 +16,7 @@ void PrintTo(Engine engine, std::ostream* out); // for test names
 struct ServerSettings {
     std::string password = "tallyglyph-test";       // empty: rcon disabled
     std::optional<std::string> emote_control = "0"; // none: the server has no such variable
-    std::vector<std::string> start_commands;        // after the settings, before the map
+    std::optional<std::string> server_cfg; // run at start with +exec server.cfg, as servers are
 };
 
 class DedicatedServer {

@@ -72,7 +72,7 @@ TEST_P(RealServer, RefusalsAreNamedAndChangeNothing) {
     const bool openjk = GetParam() == Engine::openjk;
     const std::string too_long(1100, '1');
     const auto server_with = [](std::string secret, std::optional<std::string> emote_control) {
-        return ServerSettings{std::move(secret), std::move(emote_control), {}};
+        return ServerSettings{std::move(secret), std::move(emote_control), std::nullopt};
     };
     struct Row {
         const char* what;

@@ -8,3 +8,4 @@
 void check_conversions(const std::uint8_t* data, std::size_t size);
 void check_console_value(const std::uint8_t* data, std::size_t size);
 void check_rcon_reply(const std::uint8_t* data, std::size_t size);
+void check_config_reader(const std::uint8_t* data, std::size_t size);

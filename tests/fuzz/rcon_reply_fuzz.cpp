@@ -5,6 +5,7 @@
 // a value and a latched value made of its bytes, printed in each form either engine prints
 // them, read back as themselves.
 
+#include "core/message_text.h"
 #include "fuzz_properties.h"
 #include "rcon/rcon_error.h"
 #include "rcon/reply.h"
@@ -19,7 +20,8 @@ namespace {
 using namespace tallyglyph::rcon;
 
 [[noreturn]] void broken(const char* property, std::string_view subject) {
-    std::fprintf(stderr, "rcon reply: %s: \"%s\"\n", property, shown_text(subject).c_str());
+    std::fprintf(stderr, "rcon reply: %s: \"%s\"\n", property,
+                 tallyglyph::core::shown_text(subject).c_str());
     std::abort();
 }
 
@@ -43,7 +45,7 @@ void reads_or_names_its_mistake(std::string_view text) {
 }
 
 void is_shown_short_and_clean(std::string_view text) {
-    const std::string shown = shown_text(text);
+    const std::string shown = tallyglyph::core::shown_text(text);
     if (!is_clean_line(shown) || shown.size() > 170)
         broken("server text was shown long or with control characters", text);
 }

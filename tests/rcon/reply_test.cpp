@@ -90,17 +90,4 @@ TEST(Replies, NameAVariableTheServerDoesNotHave) {
     EXPECT_TRUE(says_rcon_disabled("No rconpassword set on the server.\n"));
 }
 
-// Server text is shown in one short line, whatever it holds.
-TEST(Replies, AreShownInOneShortCleanLine) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"is read only.\n", "\"is read only.\""},
-        {"a\nb\x01\x7f", "\"a\\nb\\x01\\x7f\""},
-        {"caf\xc3\xa9 \xc3( \xe2\x82 \xed\xa0\x80 \xf8", // é, then broken and surrogate bytes
-         "\"caf\xc3\xa9 \\xc3( \\xe2\\x82 \\xed\\xa0\\x80 \\xf8\""},
-        {std::string(65000, 'A'), "\"" + std::string(120, 'A') + "...\" (65000 bytes in all)"},
-    };
-    for (const auto& [text, shown] : rows)
-        EXPECT_EQ(shown_text(text), shown);
-}
-
 } // namespace

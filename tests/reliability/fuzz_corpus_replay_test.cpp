@@ -1,6 +1,7 @@
 // The committed fuzz corpus replayed through the fuzz target with the main build's own
-// compiler, so every build checks the properties of the conversions, the reader of values
-// and the reading of server replies on those inputs, not only the clang build that fuzzes.
+// compiler, so every build checks the properties of the conversions, the reader of values,
+// the reading of server replies and of configuration files on those inputs, not only the
+// clang build that fuzzes.
 
 #include <cstdint>
 #include <filesystem>

@@ -1,0 +1,15 @@
+#pragma once
+// The value of kv_emoteControl as a server holds it, from its configuration or over rcon. The
+// game reads the variable as C's atoi does, so only plain digits mean to it what they mean to
+// the window's reader: "1e3", "+5" or " 5" would not.
+
+#include <cstdint>
+#include <string_view>
+
+namespace tallyglyph::core {
+
+// Raises ValueError saying what the server holds, as the caller shows it ('it holds "1e3"'),
+// with the reader's reason after plain digits it refuses.
+std::uint32_t read_held_value(std::string_view text, std::string_view shown);
+
+} // namespace tallyglyph::core
