@@ -9,7 +9,9 @@
 #include "platform_io.h"
 #include "program.h"
 #include "rcon/rcon_error.h"
+#include "saved_server.h"
 #include "server_commands.h"
+#include "servers/saved_servers.h"
 #include "usage_error.h"
 
 #include <exception>
@@ -64,13 +66,15 @@ int main(int argc, char* argv[]) {
     try {
         const std::vector<std::string> words = command_line_words(argc, argv);
         const std::vector<std::string_view> arguments(words.begin(), words.end());
-        output = run(parse_arguments(arguments));
+        output = run(with_saved_server(parse_arguments(arguments)));
     } catch (const UsageError& error) {
         return report(error.what(), exit_usage);
     } catch (const tallyglyph::rcon::InputError& error) {
         return report(error.what(), exit_usage);
     } catch (const tallyglyph::rcon::ServerError& error) {
         return report(error.what(), exit_server);
+    } catch (const tallyglyph::servers::ServersError& error) {
+        return report(tallyglyph::core::escaped_text(error.what()), exit_usage);
     } catch (const tallyglyph::config::ConfigError& error) {
         return report(tallyglyph::core::escaped_text(error.what()), exit_server);
     } catch (const std::exception& error) {

@@ -18,4 +18,9 @@ namespace tallyglyph::config {
 std::string replace_file(const std::string& path, std::string_view expected,
                          std::string_view content);
 
+// Writes a file that is not there yet in the same way, open to its owner alone, so that it
+// is there whole or not at all. Raises ConfigError, with nothing written, when a file of
+// that name is there by then, or the file cannot be written; the folder must exist.
+void create_file(const std::string& path, std::string_view content);
+
 } // namespace tallyglyph::config

@@ -64,6 +64,13 @@ public:
         made_ = false;
     }
 
+    // Another name for the file, which must be free; the file's own goes with it.
+    void take_free_name(const std::string& name, const std::string& shown) {
+        if (link(path_.c_str(), name.c_str()) != 0)
+            throw ConfigError(errno == EEXIST ? shown + " is there already"
+                                              : "cannot write " + shown + ": " + reason());
+    }
+
 private:
     std::string path_;
     bool made_ = false;
@@ -119,6 +126,19 @@ std::string replace_file(const std::string& path, std::string_view expected,
     replacement.take_name(target, path);
     flush_folder(folder.empty() ? "/" : folder);
     return (is_link ? target : path) + "~";
+}
+
+void create_file(const std::string& path, std::string_view content) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    struct stat own {};
+    own.st_uid = geteuid();
+    own.st_gid = getegid();
+    own.st_mode = S_IRUSR | S_IWUSR;
+    NewFile file(folder, content, own, path);
+    file.take_free_name(path, path);
+    flush_folder(folder);
 }
 
 } // namespace tallyglyph::config

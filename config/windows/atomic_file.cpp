@@ -107,6 +107,15 @@ public:
         placed_ = true;
     }
 
+    // A free name, writing through; fails when a file of that name is there.
+    void take_free_name(const std::wstring& name, const std::string& shown) {
+        if (!MoveFileExW(path_.c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH))
+            throw ConfigError(GetLastError() == ERROR_ALREADY_EXISTS
+                                  ? shown + " is there already"
+                                  : "cannot write " + shown + ": " + reason());
+        placed_ = true;
+    }
+
 private:
     std::wstring path_;
     bool placed_ = false;
@@ -147,6 +156,13 @@ std::string replace_file(const std::string& path, std::string_view expected,
         throw ConfigError(path + " changed since it was read; nothing was written");
     replacement.replace(target, backup, path);
     return is_link(path) ? shown_path(backup) : path + "~";
+}
+
+// A user's own folders keep their files from other users; no access list is needed here.
+void create_file(const std::string& path, std::string_view content) {
+    const std::wstring name = utf16(path);
+    NewFile file(name, content, path);
+    file.take_free_name(name, path);
 }
 
 } // namespace tallyglyph::config

@@ -1,7 +1,7 @@
 // get, set, allow and forbid with --config, run as users run them, in the folder of the
 // configuration file: what each prints on each stream, its exit status, and the file after.
 
-#include "../config/temp_folder.h"
+#include "tests/temp_folder.h"
 #include "cli_process.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // confirmed, then the file; what is said when one of them fails; and a change to both that
 // outlasts the server's restart.
 
-#include "../config/temp_folder.h"
+#include "tests/temp_folder.h"
 #include "cli_process.h"
 #include "dedicated_server.h"
 

@@ -4,7 +4,7 @@
 
 #include "config/atomic_file.h"
 #include "config/config_error.h"
-#include "temp_folder.h"
+#include "tests/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <iterator>

@@ -7,7 +7,7 @@
 #include "config/config_error.h"
 #include "config/config_file.h"
 #include "config/value_edit.h"
-#include "temp_folder.h"
+#include "tests/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -2,7 +2,10 @@
 // and servers saved into a file with every other line kept.
 
 #include "servers/saved_servers.h"
+#include "servers/servers_file.h"
+#include "tests/temp_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,9 +60,8 @@ TEST(SavedServers, AreReadFromTheFileOrRefusedAtTheLine) {
 
 // Each change to a file, with the file after it or the message.
 TEST(SavedServers, AreSavedKeepingEveryOtherLine) {
-    const std::string file =
-        "# my servers\n[a]\n  address = h:1\nconfig = a.cfg\n; end of a\n"
-        "\n[b]\naddress = h:2\n";
+    const std::string file = "# my servers\n[a]\n  address = h:1\nconfig = a.cfg\n; end of a\n"
+                             "\n[b]\naddress = h:2\n";
     struct Row {
         SavedServer server;
         std::string after;
@@ -87,6 +89,29 @@ TEST(SavedServers, AreSavedKeepingEveryOtherLine) {
         }
     }
     EXPECT_EQ(SavedServers("[a]\r\naddress = h:1\r\n", "x").text(), "[a]\r\naddress = h:1\r\n");
+}
+
+// The file is made with its folder, private, on the first save, and replaced after.
+TEST(SavedServers, AreKeptInTheUsersOwnFile) {
+    const TempFolder home;
+    const std::string path = home.file("tallyglyph/servers.ini");
+    ServersFile file = load_servers(path);
+    EXPECT_TRUE(file.servers.servers().empty());
+    file.servers.put({"games", "games.example.org:27960", {}, {}});
+    save_servers(file);
+    file.servers.put({"home", "[::1]:29070", "server.cfg", {}});
+    save_servers(file);
+    EXPECT_EQ(load_servers(path).servers.servers(),
+              (std::vector<SavedServer>{{"games", "games.example.org:27960", {}, {}},
+                                        {"home", "[::1]:29070", "server.cfg", {}}}));
+    ServersFile stale = load_servers(path);
+    home.write("tallyglyph/servers.ini", "[other]\naddress = h:1\n");
+    EXPECT_THROW(save_servers(stale), ServersError);
+#if !defined(_WIN32)
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(home.file("tallyglyph")).permissions() & perms::all,
+              perms::owner_all);
+#endif
 }
 
 } // namespace

@@ -31,5 +31,5 @@ public:
 
 private:
     std::filesystem::path path_ = std::filesystem::temp_directory_path() /
-                                  ("tallyglyph-config-" + std::to_string(std::random_device{}()));
+                                  ("tallyglyph-test-" + std::to_string(std::random_device{}()));
 };
