@@ -37,12 +37,12 @@ Invocation with_saved_server(Invocation invocation) {
         throw;
     }
     const servers::SavedServer* saved = file.servers.find(invocation.server);
-    if (saved == nullptr) {
-        if (address)
-            return invocation;
+    // Without a saved server, what is wrong with the address is all there is to say.
+    if (saved == nullptr && (address || file.servers.servers().empty()))
+        return invocation;
+    if (saved == nullptr)
         throw UsageError("no server is saved as " + core::quoted(invocation.server) + " in " +
                          file.path + ", and it is not HOST:PORT either");
-    }
     invocation.server = saved->address;
     if (invocation.config.empty() && invocation.command != Command::get)
         invocation.config = saved->config.value_or("");

@@ -53,7 +53,7 @@ std::string get_from_server(const Invocation& invocation) {
     const rcon::EmoteControl control = rcon::read_emote_control(client);
     if (control.latched)
         write_text(stderr, std::string(program_name) + ": note: the server takes " +
-                               std::string(rcon::emote_control_variable) + " " +
+                               std::string(core::emote_control_variable) + " " +
                                client.shown(*control.latched) + " at the next map restart\n");
     return invocation.value_only ? std::to_string(control.value) + "\n"
                                  : captions_of(control.value);

@@ -8,6 +8,9 @@
 
 namespace tallyglyph::core {
 
+// The console variable of the modification that holds one bit per allowed emote.
+inline constexpr std::string_view emote_control_variable = "kv_emoteControl";
+
 // Raises ValueError saying what the server holds, as the caller shows it ('it holds "1e3"'),
 // with the reader's reason after plain digits it refuses.
 std::uint32_t read_held_value(std::string_view text, std::string_view shown);

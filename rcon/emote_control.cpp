@@ -11,7 +11,7 @@ namespace tallyglyph::rcon {
 namespace {
 
 std::string variable() {
-    return std::string(emote_control_variable);
+    return std::string(core::emote_control_variable);
 }
 
 std::string no_such_variable() {
@@ -29,19 +29,19 @@ std::uint32_t value_held(const RconClient& client, std::string_view text) {
 
 // The server's value; none when it does not have the variable.
 std::optional<EmoteControl> read_if_present(RconClient& client) {
-    const Reply reply = client.run(read_request(client.engine(), emote_control_variable));
+    const Reply reply = client.run(read_request(client.engine(), core::emote_control_variable));
     if (reply.overflowed)
         throw ServerError(variable() + " on the server is not a valid value: it is longer than " +
                           "the server can print in one datagram");
     std::optional<VariablePrint> print;
     try {
-        print = read_variable_print(reply.text, emote_control_variable);
+        print = read_variable_print(reply.text, core::emote_control_variable);
     } catch (const ServerError& error) {
         throw ServerError(error.what() + (": " + client.shown(reply.text)));
     }
     if (print)
         return EmoteControl{value_held(client, print->value), print->latched};
-    if (says_no_such_variable(reply.text, emote_control_variable))
+    if (says_no_such_variable(reply.text, core::emote_control_variable))
         return std::nullopt;
     throw ServerError("the server's reading of " + variable() + " is not one the companion " +
                       "knows: " + client.shown(reply.text));

@@ -2,6 +2,7 @@
 // kv_emoteControl on a server, read and set over rcon. Every outcome but success is a
 // ServerError that names it.
 
+#include "core/held_value.h"
 #include "rcon_client.h"
 
 #include <cstdint>
@@ -11,8 +12,6 @@
 #include <string_view>
 
 namespace tallyglyph::rcon {
-
-inline constexpr std::string_view emote_control_variable = "kv_emoteControl";
 
 struct EmoteControl {
     std::uint32_t value = 0;
