@@ -13,6 +13,8 @@
 #include <QFont>
 #include <QTimer>
 
+#include <stdexcept>
+
 namespace tallyglyph::window {
 
 using namespace form;
@@ -198,6 +200,9 @@ void Form1::build_item(const ItemDescription& item) {
         items_.add(key, timer);
         return;
     }
+    case ItemKind::combo_box:
+    case ItemKind::button:
+        throw std::logic_error("Form1 has no " + key + ": its window draws no dialog's items");
     }
     if (item.presents == Presents::instruction)
         setAccessibleDescription(text_of(item)); // the instruction also describes the window

@@ -31,6 +31,10 @@ ControlKind kind_of(const ItemDescription& item) {
         return {L"BUTTON", BS_3STATE | WS_TABSTOP};
     case ItemKind::label:
         return {L"BUTTON", BS_OWNERDRAW};
+    case ItemKind::combo_box:
+        return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+    case ItemKind::button:
+        return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
     case ItemKind::shape:
     case ItemKind::line:
     case ItemKind::timer:
