@@ -1,5 +1,7 @@
 #include "program_arguments.h"
 
+#include "runtime/command_line_conventions.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -38,7 +40,7 @@ ProgramArguments read_program_arguments(std::span<const std::string_view> argume
     std::optional<ArgumentError> mistake;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view word = arguments[i];
-        if (word == "--help" || word == "-h") {
+        if (runtime::asks_for_help(word)) {
             help = true;
         } else if (word == "--version") {
             version = true;

@@ -2,11 +2,12 @@
 # The Windows program under Wine on a private X server (run it through scripts/with-wine-x11),
 # driven with xdotool and read back through the clipboard, which Wine shares with X: its size
 # and banner at 96 and 192 dpi, clicks on boxes, label-buttons and frames, values given at the
-# start and pasted, the command line's answers, the size of the stripped program, and the
-# window in high contrast, switched on and off while it is open, through a test build of it.
-# Usage: wine_window_test.sh PROGRAM.exe STRIP HIGH-CONTRAST-PROGRAM.exe
+# start and pasted, the command line's answers, the examples of both programs' help typed
+# into cmd, the size of the stripped program, and the window in high contrast, switched on
+# and off while it is open, through a test build of it.
+# Usage: wine_window_test.sh PROGRAM.exe STRIP HIGH-CONTRAST-PROGRAM.exe COMPANION.exe
 set -u
-program=$1 strip=$2 high_contrast_program=$3
+program=$1 strip=$2 high_contrast_program=$3 companion=$4
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 . "$root/scripts/x11-session.sh"
 copy_timeout=30
@@ -120,6 +121,22 @@ expect_answer "bad value" 2 "" \
 expect_answer "unknown option" 2 "" \
     "tallyglyph: unknown option '-platform'; try 'tallyglyph --help'" -platform windows
 expect_answer "help" 0 "Usage: tallyglyph [VALUE]" "" --help
+expect_answer "help by Windows' own /?" 0 "Usage: tallyglyph [VALUE]" "" '/?'
+
+# The examples of the help, typed into Wine's cmd as they read: the window's opens on its
+# value, the companion's decodes it.
+typed_in_cmd() {
+    printf '@%s\r\n' "$*" >"$scratch/typed.bat"
+    timeout 60 wine cmd /c "$(winepath -w "$scratch/typed.bat")" 2>&1 | tr -d '\r'
+}
+example=$(wine "$program" --help | sed -n 's/^  tallyglyph \(".*"\)$/\1/p')
+expect "the window's example for cmd and PowerShell" "$example" '"set kv_emoteControl ""2097153"""'
+expect "the window's example in cmd" \
+    "$(TALLYGLYPH_REPORT_FIRST_FRAME=1 typed_in_cmd "\"$(winepath -w "$program")\"" "$example" |
+        head -n 1)" first-frame
+example=$(wine "$companion" --help | sed -n 's/.* as the window shows it: \(".*"\)\.$/\1/p')
+expect "the companion's example in cmd" \
+    "$(typed_in_cmd "\"$(winepath -w "$companion")\"" decode "$example" | paste -sd ' ')" "Sit Shake"
 expect_answer "version" 0 "tallyglyph 1.00" "" --version
 
 set_dpi 192
