@@ -146,67 +146,57 @@ expect "the double-size banner at 192 dpi, not the small one enlarged" \
     "$(differing_pixels 450x98+176+16 "$root/assets/banner@2x.png")" 0
 stop_program
 
-# High contrast as Windows keeps it in the registry, each scheme in a .reg file beside this
+# High contrast as Windows keeps it in the registry, a scheme in each .reg file beside this
 # script, which the test build (high_contrast_main.cpp) takes as it starts and at once while
-# it runs.
+# it runs. Parts of the window at 96 dpi (the form, the banner's box beyond the banner, the
+# instruction, a box's caption, inside Reset, the rule, the line) with the colours each shows
+# the most of, the most first: W the window's, T its text's, which both schemes give the
+# buttons too. Smoothed text may add shades between them.
 schemes=$root/tests/window/win32
-use_scheme() { wine reg import "$1" >/dev/null 2>&1; }
-# The colour NAME of the scheme FILE as ImageMagick writes it: Window -> #000000.
-scheme_colour() { printf '#%02X%02X%02X' $(sed -n "s/^\"$2\"=\"\(.*\)\"\r*$/\1/p" "$1"); }
-# Parts of the window at 96 dpi, and the scheme's colours each shows the most of, the most
-# frequent first; smoothed text may add shades between them.
-contrast_parts=(
-    "form above the banner|470x8+0+0|Window"
-    "banner's box beyond the banner|1x49+312+8|Window"
-    "instruction|257x17+96+64|Window WindowText"
-    "a box's caption|57x17+24+88|Window WindowText"
-    "inside Reset|51x11+331+187|ButtonFace ButtonText"
-    "rule|470x3+0+207|WindowText"
-    "command line|457x19+8+216|Window WindowText"
-)
-# Each part's main colours in the image FILE, or with --scheme those scheme FILE gives it.
-colours_of_parts() {
-    local what crop names name
-    for part in "${contrast_parts[@]}"; do
-        IFS='|' read -r what crop names <<<"$part"
-        if [ "$1" = --scheme ]; then
-            echo "$what:$(for name in $names; do printf ' %s' "$(scheme_colour "$2" "$name")"; done)"
-        else
-            echo "$what: $(convert "$1" -crop "$crop" +repage -format %c histogram:info:- |
-                sort -rn | grep -o '#[0-9A-F]\{6\}' | head -n "$(wc -w <<<"$names")" |
-                paste -sd ' ')"
-        fi
-    done
-}
-# expect_scheme WHAT FILE: every part in the colours of scheme FILE, once painted.
-expect_scheme() {
-    local expected got deadline=$((SECONDS + 30))
-    expected=$(colours_of_parts --scheme "$2")
+contrast_parts=("470x8+0+0 W" "1x49+312+8 W" "257x17+96+64 W T" "57x17+24+88 W T"
+    "51x11+331+187 W T" "470x3+0+207 T" "457x19+8+216 W T")
+# Runs COMMAND on each new look of the window until it prints EXPECTED or 30 s have passed,
+# and prints what it printed last.
+look_until() {
+    local expected=$1 got deadline=$((SECONDS + 30))
+    shift
     until import -window "$window" "$scratch/shown.png"
-        got=$(colours_of_parts "$scratch/shown.png")
+        got=$("$@")
         [ "$got" = "$expected" ] || ((SECONDS >= deadline)); do sleep 0.1; done
-    expect "$1" "$got" "$expected"
+    echo "$got"
+}
+# The N colours that the part GEOMETRY of the look shows the most of.
+colours_of() {
+    convert "$scratch/shown.png" -crop "$1" +repage -format %c histogram:info:- | sort -rn |
+        grep -o '#[0-9A-F]\{6\}' | head -n "$2" | paste -sd ' '
+}
+parts_colours() {
+    for part in "${contrast_parts[@]}"; do set -- $part; colours_of "$1" $(($# - 1)); done
+}
+line_written() { colours_of 457x19+8+216 9 | grep -q '#FFFFFF' && echo yes; }
+scheme_colour() { printf '#%02X%02X%02X' $(sed -n "s/^\"$2\"=\"\(.*\)\"$/\1/p" "$1"); }
+# expect_scheme WHAT FILE: every part in the colours of scheme FILE.
+expect_scheme() {
+    local expected
+    expected=$(printf '%s\n' "${contrast_parts[@]}" | sed "s/^[^ ]* //
+        s/W/$(scheme_colour "$2" Window)/g; s/T/$(scheme_colour "$2" WindowText)/g")
+    expect "$1" "$(look_until "$expected" parts_colours)" "$expected"
 }
 set_dpi 96
 wine reg export 'HKCU\Control Panel\Colors' "$scratch/colours.reg" /y >/dev/null 2>&1
 program=$high_contrast_program start_window
-expect "high contrast off: the banner as shipped" \
-    "$(differing_pixels 225x49+88+8 "$root/assets/banner.png")" 0
-# The window with high contrast off, once its line is written in white.
-deadline=$((SECONDS + 30))
-until import -window "$window" "$scratch/normal.png" && convert "$scratch/normal.png" \
-    -crop 457x19+8+216 +repage -format %c histogram:info:- | grep -q '#FFFFFF' ||
-    ((SECONDS >= deadline)); do sleep 0.1; done
-use_scheme "$schemes/high-contrast-black.reg"
+look_until yes line_written >/dev/null
+cp "$scratch/shown.png" "$scratch/normal.png"
+wine reg import "$schemes/high-contrast-black.reg" >/dev/null 2>&1
 expect_scheme "switched to High Contrast Black while open" "$schemes/high-contrast-black.reg"
-use_scheme "$schemes/high-contrast-white.reg"
+wine reg import "$schemes/high-contrast-white.reg" >/dev/null 2>&1
 expect_scheme "then to High Contrast White" "$schemes/high-contrast-white.reg"
 wine reg import "$scratch/colours.reg" >/dev/null 2>&1
 wine reg add 'HKCU\Control Panel\Accessibility\HighContrast' /v Flags /d 126 /f >/dev/null 2>&1
 expect "high contrast off again: the window as before" \
     "$(differing_pixels 470x240+0+0 "$scratch/normal.png")" 0
 stop_program
-use_scheme "$schemes/high-contrast-white.reg"
+wine reg import "$schemes/high-contrast-white.reg" >/dev/null 2>&1
 program=$high_contrast_program start_window
 expect_scheme "started in High Contrast White" "$schemes/high-contrast-white.reg"
 stop_program
