@@ -46,9 +46,9 @@ bool wrapped(std::string_view previous, std::string_view line) {
            previous.size() + 1 + line.substr(0, line.find(' ')).size() > console_columns;
 }
 
-// What a message box shows of an answer: without the program's name, which its title gives,
-// and each paragraph in one line for the box to wrap to its own width.
-std::wstring box_text(std::string_view text) {
+} // namespace
+
+std::wstring message_box_text(std::string_view text) {
     if (text.starts_with(mistake_prefix))
         text.remove_prefix(mistake_prefix.size());
     std::string box;
@@ -64,8 +64,6 @@ std::wstring box_text(std::string_view text) {
     return utf16(box);
 }
 
-} // namespace
-
 int answer_without_window(const ProgramStart& start) {
     const bool mistake = !start.mistake.empty();
     const std::string& text = mistake ? start.mistake : start.output;
@@ -76,7 +74,7 @@ int answer_without_window(const ProgramStart& start) {
             write(errors, "tallyglyph: cannot write the output\n");
         return EXIT_FAILURE;
     }
-    MessageBoxW(nullptr, box_text(text).c_str(), L"Tallyglyph",
+    MessageBoxW(nullptr, message_box_text(text).c_str(), L"Tallyglyph",
                 MB_OK | (mistake ? MB_ICONERROR : MB_ICONINFORMATION));
     return start.exit_status;
 }

@@ -1,9 +1,11 @@
 // The Windows window in-process, as the program opens it: what assistive technology reads of
 // its controls through Windows' own accessibility interface, what their default actions do,
-// and the keyboard's way through them; and the program's answers in a message box.
+// and the keyboard's way through them; and what the program's message box shows.
 
 #include "core/emote_table.h"
 #include "window/form1_layout.h"
+#include "window/program_help.h"
+#include "window/win32/console_answer.h"
 #include "window/win32/form1_events.h"
 #include "window/win32/form1_window.h"
 
@@ -11,8 +13,6 @@
 #include <memory>
 #include <oleacc.h>
 #include <string>
-#include <thread>
-#include <vector>
 
 namespace {
 
@@ -152,56 +152,19 @@ TEST_F(Form1Win32Test, TabFollowsTheStoredOrderAndSpaceTicksTheFocusedBox) {
     EXPECT_EQ(total(), "2");
 }
 
-// The program started as from Explorer, with no output and no console to attach to: the text
-// of the message box it answers in, closed as a user would, and its exit status.
-std::pair<std::wstring, int> answer_in_box(std::vector<const wchar_t*> arguments) {
-    const DWORD outputs[] = {STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
-    HANDLE given[2] = {};
-    for (int i = 0; i < 2; ++i) {
-        given[i] = GetStdHandle(outputs[i]);
-        SetStdHandle(outputs[i], nullptr);
-    }
-    // A window closed before leaves its WM_QUIT, which would end the box at once.
-    MSG quit{};
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    std::wstring text;
-    std::thread reader([&text] {
-        for (int tries = 0; tries < 3000; ++tries, Sleep(20)) {
-            wchar_t shown[4096] = {};
-            HWND box = FindWindowW(L"#32770", L"Tallyglyph");
-            // Once shown, with its message in its own control.
-            if (box != nullptr && IsWindowVisible(box) &&
-                GetDlgItemTextW(box, 0xFFFF, shown, 4096) > 0) {
-                text = shown;
-                PostMessageW(box, WM_COMMAND, IDOK, 0);
-                return;
-            }
-        }
-    });
-    arguments.insert(arguments.begin(), L"tallyglyph.exe");
-    const int status = window::run_tallyglyph(static_cast<int>(arguments.size()),
-                                              const_cast<wchar_t**>(arguments.data()));
-    reader.join();
-    for (int i = 0; i < 2; ++i)
-        SetStdHandle(outputs[i], given[i]);
-    return {text, status};
-}
-
-TEST(AnswerInABox, ParagraphsAreLeftToTheBoxToWrapAndMistakesNeedNoName) {
-    const auto [help, help_status] = answer_in_box({L"--help"});
-    EXPECT_EQ(help_status, 0);
+TEST(MessageBoxText, ParagraphsAreLeftToTheBoxToWrapAndMistakesNeedNoName) {
+    const std::wstring help = window::message_box_text(window::help_text(
+        window::FrontEndHelp{.paste = "A value pasted into the line ticks its emotes.\n",
+                             .options = "",
+                             .mistakes = ""}));
     for (const wchar_t* part :
          {L"Usage: tallyglyph [VALUE]\n       tallyglyph --help | --version\n\nOpens",
           L"console line of a Korvath server from the emotes ticked in it.\n\nVALUE",
           L"in one argument or several:\n  tallyglyph \"set kv_emoteControl \"\"2097153\"\"\"\n",
-          L"\n  /?            the same as --help\n"})
+          L"\n  /?            the same as --help\n",
+          L"2 on a wrong option or VALUE, 1 when the window cannot open"})
         EXPECT_NE(help.find(part), std::wstring::npos) << part << L" in:\n" << help;
-    EXPECT_EQ(answer_in_box({L"/?"}), std::pair(help, 0));
-    EXPECT_EQ(
-        answer_in_box({L"4194304"}),
-        std::pair(std::wstring(L"bit 22 (4194304) of 4194304 is not an emote; emotes use bits "
-                               L"0 to 21"),
-                  2));
+    EXPECT_EQ(window::message_box_text("tallyglyph: '-1' is negative\n"), L"'-1' is negative");
 }
 
 } // namespace
