@@ -143,6 +143,12 @@ void Form1::use_scale(int dpi) {
     }
 }
 
+// The palette for the system's high contrast and colours now, with everything painted in it.
+void Form1::use_colours() {
+    palette_ = Palette(high_contrast_on());
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 LRESULT CALLBACK Form1::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     return form != nullptr ? form->handle(message, wparam, lparam)
@@ -162,12 +168,12 @@ LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORBTN:
         if (const ItemControl* control = control_of(reinterpret_cast<HWND>(lparam)))
             return reinterpret_cast<LRESULT>(
-                colour_control(reinterpret_cast<HDC>(wparam), control->item));
+                colour_control(reinterpret_cast<HDC>(wparam), control->item, palette_));
         break;
     case WM_DRAWITEM: {
         const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
         if (const ItemControl* control = control_of(draw.hwndItem)) {
-            paint_item(draw, control->item, *scale_);
+            paint_item(draw, control->item, *scale_, palette_);
             return TRUE;
         }
         break;
@@ -177,7 +183,7 @@ LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT: {
         PAINTSTRUCT paint{};
         HDC dc = BeginPaint(window_, &paint);
-        paint_form(dc, paint.rcPaint, *scale_);
+        paint_form(dc, paint.rcPaint, *scale_, palette_);
         EndPaint(window_, &paint);
         return 0;
     }
@@ -199,6 +205,13 @@ LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_SETTINGCHANGE:
+        if (wparam == SPI_SETHIGHCONTRAST)
+            use_colours();
+        break;
+    case WM_SYSCOLORCHANGE:
+        use_colours();
+        break;
     case WM_ACTIVATE:
         if (LOWORD(wparam) == WA_INACTIVE) {
             HWND focused = GetFocus();

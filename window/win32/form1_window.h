@@ -1,12 +1,15 @@
 #pragma once
 // The main window, built item by item from its stored description and laid out for the DPI
-// of the screen it is on, again whenever it moves to a screen of another scale. It owns the
-// controls and the adapters through which the logic reaches them by name, and routes
-// Windows' notifications to those adapters; it binds no handler itself.
+// of the screen it is on, again whenever it moves to a screen of another scale. It is painted
+// in the system's colours while high contrast is on, and repainted whenever that setting or
+// the colour scheme changes. It owns the controls and the adapters through which the logic
+// reaches them by name, and routes Windows' notifications to those adapters; it binds no
+// handler itself.
 
 #include "dpi_resources.h"
 #include "form/form_view.h"
 #include "item_controls.h"
+#include "palette.h"
 #include "win32_items.h"
 
 #include <memory>
@@ -42,9 +45,11 @@ private:
     const ItemControl* control_of(HWND window) const;
     SIZE outer_size(int dpi) const;
     void use_scale(int dpi);
+    void use_colours();
 
     HWND window_ = nullptr;
     std::unique_ptr<DpiResources> scale_;
+    Palette palette_{high_contrast_on()};
     std::vector<std::unique_ptr<ItemControl>> controls_;
     Win32Items items_;
     HICON icons_[2] = {};

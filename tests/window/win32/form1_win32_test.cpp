@@ -1,10 +1,12 @@
 // The Windows window in-process, as the program opens it: what assistive technology reads of
 // its controls through Windows' own accessibility interface, what their default actions do,
-// and the keyboard's way through them.
+// and the keyboard's way through them; and what the program's message box shows.
 
 #include "core/emote_table.h"
 #include "core/item_names.h"
 #include "form/form1_layout.h"
+#include "window/program_help.h"
+#include "window/win32/console_answer.h"
 #include "window/win32/form1_events.h"
 #include "window/win32/form1_window.h"
 
@@ -152,6 +154,21 @@ TEST_F(Form1Win32Test, TabFollowsTheStoredOrderAndSpaceTicksTheFocusedBox) {
     SendMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 0);
     SendMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0);
     EXPECT_EQ(total(), "2");
+}
+
+TEST(MessageBoxText, ParagraphsAreLeftToTheBoxToWrapAndMistakesNeedNoName) {
+    const std::wstring help = window::message_box_text(window::help_text(
+        window::FrontEndHelp{.paste = "A value pasted into the line ticks its emotes.\n",
+                             .options = "",
+                             .mistakes = ""}));
+    for (const wchar_t* part :
+         {L"Usage: tallyglyph [VALUE]\n       tallyglyph --help | --version\n\nOpens",
+          L"console line of a Korvath server from the emotes ticked in it.\n\nVALUE",
+          L"in one argument or several:\n  tallyglyph \"set kv_emoteControl \"\"2097153\"\"\"\n",
+          L"\n  /?            the same as --help\n",
+          L"2 on a wrong option or VALUE, 1 when the window cannot open"})
+        EXPECT_NE(help.find(part), std::wstring::npos) << part << L" in:\n" << help;
+    EXPECT_EQ(window::message_box_text("tallyglyph: '-1' is negative\n"), L"'-1' is negative");
 }
 
 } // namespace
