@@ -94,19 +94,16 @@ TEST(Form1InUse, TheTimerTicksOnlyInUseAndEveryChangeKeepsTheLineRight) {
         std::size_t changes; // of the shown line: a pasted text shows before it gives way
     } rows[] = {
         {"deactivated", [&] { form::set_form1_in_use(cells, false); }, false, "0", 0},
-        {"a box clicked", [&] { cells.check_box(item::boxes[21]).user_click(); }, false, "2097152",
-         1},
+        {"a click", [&] { cells.check_box(item::boxes[21]).user_click(); }, false, "2097152", 1},
         {"ALL", [&] { cells.label(item::all).user_click(); }, false, "4194303", 1},
         {"Reset", [&] { cells.label(item::reset).user_click(); }, false, "0", 1},
         {"a value pasted", [&] { line.user_paste("set kv_emoteControl 5"); }, false, "5", 2},
         {"other text pasted", [&] { line.user_paste("Sit"); }, false, "5", 2},
-        {"a box set from code", [&] { cells.check_box(item::boxes[1]).set_value(1); }, false, "7",
-         1},
+        {"set from code", [&] { cells.check_box(item::boxes[1]).set_value(1); }, false, "7", 1},
         {"a change of scale", [&] { form::keep_form1_line(cells); }, false, "7", 0},
         {"deactivated again", [&] { form::set_form1_in_use(cells, false); }, false, "7", 0},
         {"activated", [&] { form::set_form1_in_use(cells, true); }, true, "7", 0},
-        {"a box clicked in use", [&] { cells.check_box(item::boxes[0]).user_click(); }, true, "7",
-         0},
+        {"a click in use", [&] { cells.check_box(item::boxes[0]).user_click(); }, true, "7", 0},
         {"the next tick", [&] { cells.timer(item::timer).tick(); }, true, "6", 1},
         {"minimised", [&] { form::set_form1_in_use(cells, false); }, false, "6", 0},
     };
