@@ -17,10 +17,12 @@ namespace {
 
 // Runs each handler, and once the outermost one has ended brings the line up to date if the
 // timer sleeps: the boxes a Reset clears run their own handlers inside it, and the line
-// changes once for the Reset, as it would at a tick.
+// changes once for the Reset, as it would at a tick. Before the window opens, the line stays
+// empty until the first tick.
 class LineFollower {
 public:
     explicit LineFollower(runtime::Items& items) : items_(items) {}
+    void open() { opened_ = true; }
 
     template <typename Handler>
     void run(const Handler& handler) {
@@ -30,13 +32,14 @@ public:
             ~Leave() { --depth; }
         } leave{depth_};
         handler();
-        if (depth_ == 1)
+        if (depth_ == 1 && opened_)
             keep_form1_line(items_);
     }
 
 private:
     runtime::Items& items_;
     int depth_ = 0;
+    bool opened_ = false;
 };
 
 // Binds the handlers, each run by the one follower it gives.
@@ -72,11 +75,12 @@ void start_form1(runtime::Items& items, std::optional<std::uint32_t> value) {
 
 void open_form1(FormView& form, std::optional<std::uint32_t> value) {
     runtime::Items& items = form.items();
-    // The boxes set to the value show one line, as the Reset does.
-    bind_followed_handlers(items)->run([&items, value] { start_form1(items, value); });
+    const auto follow = bind_followed_handlers(items);
+    start_form1(items, value);
     form.show_form();
     form.focus_item(form1_tab_order().front());
     items.timer(item::timer).set_enabled(true);
+    follow->open();
     set_form1_in_use(items, form.in_use());
 }
 

@@ -54,8 +54,7 @@ TEST(OpenForm1, BindsStartsShowsFocusesAndTicksInThatOrder) {
     EXPECT_EQ(cells.focused(), item::boxes.front());
     EXPECT_TRUE(cells.timer(item::timer).enabled());
     EXPECT_EQ(cells.label(item::total).caption(), "2097153");
-    // Set before the timer started, so the line shows it already.
-    EXPECT_EQ(cells.text_box(item::command_line).text(), "set kv_emoteControl \"2097153\"");
+    EXPECT_EQ(cells.text_box(item::command_line).text(), "");
     cells.timer(item::timer).tick();
     EXPECT_EQ(cells.text_box(item::command_line).text(), "set kv_emoteControl \"2097153\"");
 
@@ -93,7 +92,7 @@ TEST(Form1InUse, TheTimerTicksOnlyInUseAndEveryChangeKeepsTheLineRight) {
         const char* total;
         std::size_t changes; // of the shown line: a pasted text shows before it gives way
     } rows[] = {
-        {"deactivated", [&] { form::set_form1_in_use(cells, false); }, false, "0", 0},
+        {"deactivated", [&] { form::set_form1_in_use(cells, false); }, false, "0", 1},
         {"a click", [&] { cells.check_box(item::boxes[21]).user_click(); }, false, "2097152", 1},
         {"ALL", [&] { cells.label(item::all).user_click(); }, false, "4194303", 1},
         {"Reset", [&] { cells.label(item::reset).user_click(); }, false, "0", 1},
