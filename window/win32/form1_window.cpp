@@ -209,7 +209,7 @@ LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     // Whether anybody uses the window, for its timer to tick only then. WM_SHOWWINDOW comes
     // before the window shows or hides, so it tells what it will be; WM_SIZE tells of
-    // minimising and restoring, and is only sent to a window not yet shown as it is made.
+    // minimising and restoring, and of nothing to report while the window is being made.
     case WM_SHOWWINDOW:
         report_use(wparam != FALSE);
         break;
