@@ -34,6 +34,9 @@ public:
     // Shows the window, every control painted.
     void show_form() override;
     void focus_item(std::string_view item) override { SetFocus(control(item)); }
+    bool in_use() const override {
+        return IsWindowVisible(window_) && !IsIconic(window_) && active_;
+    }
 
     // Keyboard navigation between the controls: Tab and Shift+Tab in the stored order, and
     // Space on the focused box. Tells whether MESSAGE was that.
@@ -46,6 +49,8 @@ private:
     SIZE outer_size(int dpi) const;
     void use_scale(int dpi);
     void use_colours();
+    // Tells the logic whether the window is in use now, once SHOWN tells whether it is shown.
+    void report_use(bool shown);
 
     HWND window_ = nullptr;
     std::unique_ptr<DpiResources> scale_;
@@ -54,6 +59,8 @@ private:
     Win32Items items_;
     HICON icons_[2] = {};
     HWND focus_ = nullptr; // given back when the window is active again
+    // As the last WM_ACTIVATE said: while a deactivation is sent, the window is still active.
+    bool active_ = false;
 };
 
 } // namespace tallyglyph::window
