@@ -21,4 +21,8 @@ std::uint32_t read_held_value(std::string_view text, std::string_view shown) {
     throw ValueError("it holds " + std::string(shown) + reason);
 }
 
+std::string set_line(std::uint32_t value) {
+    return "set " + std::string(emote_control_variable) + " \"" + std::to_string(value) + "\"";
+}
+
 } // namespace tallyglyph::core

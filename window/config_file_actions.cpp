@@ -11,15 +11,6 @@
 #include <vector>
 
 namespace tallyglyph::window {
-namespace {
-
-const std::string variable(core::emote_control_variable);
-
-std::string line_of(std::uint32_t value) {
-    return "set " + variable + " \"" + std::to_string(value) + "\"";
-}
-
-} // namespace
 
 FileOutcome open_config_file(runtime::Items& form1, const std::string& path) {
     try {
@@ -29,7 +20,8 @@ FileOutcome open_config_file(runtime::Items& form1, const std::string& path) {
             return {false, core::escaped_text(file.nothing_set()) + ": the server's own value "
                                                                     "applies"};
         core::select_value(form1, *value);
-        return {true, "Read " + line_of(*value) + " from " + core::escaped_text(file.where())};
+        return {true,
+                "Read " + core::set_line(*value) + " from " + core::escaped_text(file.where())};
     } catch (const config::ConfigError& error) {
         return {false, core::escaped_text(error.what())};
     }
@@ -40,10 +32,11 @@ FileOutcome save_into_config_file(std::uint32_t value, const std::string& path) 
         const config::FileChange change = config::EmoteControlFile(path).write(value);
         const std::string where = core::escaped_text(change.where);
         if (change.backup.empty())
-            return {true,
-                    where + " sets " + line_of(value).substr(4) + " already; nothing changed"};
-        return {true, (change.appended ? "Added " : "Saved ") + line_of(value) + " at " + where +
-                          "; the previous content is in " + core::escaped_text(change.backup)};
+            return {true, where + " sets " + core::set_line(value).substr(4) +
+                              " already; nothing changed"};
+        return {true, (change.appended ? "Added " : "Saved ") + core::set_line(value) + " at " +
+                          where + "; the previous content is in " +
+                          core::escaped_text(change.backup)};
     } catch (const config::ConfigError& error) {
         return {false, core::escaped_text(error.what())};
     }

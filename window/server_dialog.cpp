@@ -13,11 +13,6 @@ namespace {
 
 namespace item = core::item::server_dialog;
 
-std::string line_of(std::uint32_t value) {
-    return "set " + std::string(core::emote_control_variable) + " \"" + std::to_string(value) +
-           "\"";
-}
-
 std::string trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos)
@@ -103,7 +98,7 @@ void ServerDialog::start(ServerRequest::Kind kind) {
     view_.set_enabled(item::apply, false, {});
     show(kind == ServerRequest::Kind::read
              ? "Reading from " + running_->name + "..."
-             : "Applying " + line_of(request.value) + " to " + running_->name + "...");
+             : "Applying " + core::set_line(request.value) + " to " + running_->name + "...");
 }
 
 void ServerDialog::finished() {
@@ -120,7 +115,7 @@ void ServerDialog::finished() {
     // The boxes show the value read or applied, whatever was ticked meanwhile.
     core::select_value(form1_, outcome->value);
     const bool read = running_kind_ == ServerRequest::Kind::read;
-    std::string result = (read ? "Read " : "Applied ") + line_of(outcome->value) +
+    std::string result = (read ? "Read " : "Applied ") + core::set_line(outcome->value) +
                          (read ? " from " : " to ") + target.name;
     if (!outcome->note.empty())
         result += "; " + outcome->note;
@@ -128,7 +123,7 @@ void ServerDialog::finished() {
 
     const servers::SavedServer* saved = servers_.servers.find(target.name);
     if (!read && saved && saved->config &&
-        view_.confirm("Save " + line_of(outcome->value) + " into " + *saved->config +
+        view_.confirm("Save " + core::set_line(outcome->value) + " into " + *saved->config +
                       " too, so that it lasts when the server starts again?")) {
         const FileOutcome file = save_into_config_file(outcome->value, *saved->config);
         result += "; " + file.message;

@@ -62,6 +62,10 @@ void CommandLineBox::contextMenuEvent(QContextMenuEvent* event) {
             report_paste(from);
         });
     }
+    if (!menu_actions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(menu_actions_);
+    }
     menu->popup(event->globalPos());
 }
 

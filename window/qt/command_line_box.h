@@ -3,7 +3,8 @@
 // not a drag selects the whole line, so copying it takes a click and Ctrl+C. It also tells
 // when one paste or drop has put a text into it (Ctrl+V, Shift+Insert, the context menu's
 // Paste, a middle click, a drop), so that a value brought in that way can be loaded; what
-// the text means is not its business.
+// the text means is not its business. Its context menu offers the window's own commands after
+// the box's entries.
 
 #include <QLineEdit>
 
@@ -13,6 +14,9 @@ class CommandLineBox final : public QLineEdit {
     Q_OBJECT
 public:
     explicit CommandLineBox(QWidget* parent);
+
+    // Offered in the context menu after the box's own entries.
+    void add_to_menu(const QList<QAction*>& actions) { menu_actions_ += actions; }
 
 signals:
     // The text that one paste or drop has just put into the line; never empty.
@@ -32,6 +36,7 @@ private:
     // Reports what a paste that landed at FROM put in: from there up to the cursor it left.
     void report_paste(int from);
 
+    QList<QAction*> menu_actions_;
     QPoint press_position_;
     bool pressed_ = false;
 };

@@ -1,10 +1,12 @@
 #include "form1_events.h"
 
 #include "artwork.h"
+#include "desktop_look.h"
 #include "first_frame_report.h"
 #include "form/form1_handlers.h"
 #include "form1_accessibility.h"
 #include "form1_window.h"
+#include "line_commands.h"
 #include "qt_options.h"
 #include "window/program_start.h"
 #include "window/run_time_error_report.h"
@@ -37,6 +39,7 @@ void configure_application(QApplication& app) {
     QApplication::setApplicationVersion(QString::fromLatin1(application_version));
     // Lets the desktop match the window to its installed entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(TALLYGLYPH_APP_ID));
+    keep_desktop_look();
     // One look on every desktop, so the layout and its pixels are the same everywhere.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(app.style()->standardPalette());
@@ -52,6 +55,7 @@ void configure_application(QApplication& app) {
 
 void open_form1(Form1& form, std::optional<std::uint32_t> value) {
     report_first_frame_if_asked(form);
+    new LineCommands(form);
     run_handler([&form, value] { form::open_form1(form, value); });
 }
 
