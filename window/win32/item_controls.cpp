@@ -87,7 +87,7 @@ LRESULT control_message(ItemControl& control, UINT message, WPARAM wparam, LPARA
     const HWND window = control.window;
     const ItemDescription& item = control.item;
     if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT)
-        return present_control(control, wparam);
+        return present_control(window, item, wparam);
     if (item.kind == ItemKind::label && label_button_message(control, message, lparam))
         return 0;
     if (item.kind == ItemKind::picture_box && message == WM_LBUTTONDOWN)
