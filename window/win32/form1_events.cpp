@@ -2,6 +2,7 @@
 
 #include "console_answer.h"
 #include "form/form1_handlers.h"
+#include "form1_commands.h"
 #include "form1_window.h"
 #include "message_loop.h"
 #include "runtime/wide_text.h"
@@ -46,7 +47,9 @@ int run_tallyglyph(int argc, wchar_t* argv[]) {
 
     Form1 form;
     open_form1(form, start.value);
-    return run_message_loop([&form](MSG& message) { return form.navigate(message); });
+    Form1Commands commands(form);
+    return run_message_loop(
+        [&](MSG& message) { return commands.take(message) || form.navigate(message); });
 }
 
 } // namespace tallyglyph::window

@@ -2,13 +2,15 @@
 // The main window, built item by item from its stored description and laid out for the DPI
 // of the screen it is on, again whenever it moves to a screen of another scale. It owns the
 // controls and the adapters through which the logic reaches them by name, and routes
-// Windows' notifications to those adapters; it binds no handler itself.
+// Windows' notifications to those adapters; it binds no handler itself. What it offers beyond
+// its items (its line's menu, its shortcuts, files dropped on it) is form1_commands.h's.
 
 #include "dpi_resources.h"
 #include "form/form_view.h"
 #include "item_controls.h"
 #include "win32_items.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 #include <windows.h>
@@ -36,6 +38,10 @@ public:
     // Space on the focused box. Tells whether MESSAGE was that.
     bool navigate(MSG& message);
 
+    // HANDLER sees each message of the window first and tells whether it took it.
+    using MessageHandler = std::function<bool(UINT message, WPARAM wparam, LPARAM lparam)>;
+    void on_message(MessageHandler handler) { on_message_ = std::move(handler); }
+
 private:
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
@@ -49,6 +55,7 @@ private:
     Win32Items items_;
     HICON icons_[2] = {};
     HWND focus_ = nullptr; // given back when the window is active again
+    MessageHandler on_message_;
 };
 
 } // namespace tallyglyph::window
