@@ -1,16 +1,14 @@
 // Runs the window and the bare baseline window side by side on the same display and prints
-// the results table: start-up, peak memory, idle CPU, ticks per second, the cost of one tick
-// and one toggle handling on the real items, and click-to-screen latency. With --start-up-only
-// it prints the start-up row alone, for a second display. It reports; it does not judge the
-// machine.
+// the results table: start-up, peak memory, ticks per second, the cost of one tick and one
+// toggle handling on the real items, and click-to-screen latency. With --start-up-only it
+// prints the start-up row alone, for a second display. What each costs idle is
+// idle_states.py's. It reports; it does not judge the machine.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
-#include <fstream>
 #include <map>
 #include <poll.h>
 #include <signal.h>
@@ -20,7 +18,6 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -31,8 +28,6 @@ namespace {
 struct Options {
     std::string program, baseline, timing, items;
     int runs = 21;
-    int idle_seconds = 10;
-    int idle_rounds = 3;
     int tick_seconds = 5;
     std::string display = "on X11";
     bool start_up_only = false;
@@ -135,40 +130,6 @@ StartUp start_once(const std::string& program) {
     return {(frame - start) / 1e6, usage.ru_maxrss / 1024.0};
 }
 
-// CPU time of every thread of a process, in nanoseconds, from the scheduler's own count.
-long long cpu_ns(pid_t pid) {
-    long long total = 0;
-    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
-    DIR* dir = opendir(tasks.c_str());
-    if (dir == nullptr)
-        throw std::runtime_error("cannot read " + tasks);
-    while (dirent* entry = readdir(dir)) {
-        if (entry->d_name[0] == '.')
-            continue;
-        std::ifstream stat(tasks + "/" + entry->d_name + "/schedstat");
-        long long ns = 0;
-        if (stat >> ns)
-            total += ns;
-    }
-    closedir(dir);
-    return total;
-}
-
-double idle_cpu_percent(const std::string& program, int seconds) {
-    Child child = spawn({program}, {});
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    const long long cpu_before = cpu_ns(child.pid);
-    const long long wall_before = monotonic_ns();
-    std::this_thread::sleep_for(std::chrono::seconds(seconds));
-    const long long cpu_after = cpu_ns(child.pid);
-    const long long wall_after = monotonic_ns();
-    kill(child.pid, SIGTERM);
-    close(child.output);
-    reap(child.pid);
-    return 100.0 * static_cast<double>(cpu_after - cpu_before) /
-           static_cast<double>(wall_after - wall_before);
-}
-
 std::map<std::string, double> key_values(const std::string& text) {
     std::map<std::string, double> values;
     std::istringstream lines(text);
@@ -219,10 +180,6 @@ Options parse(int argc, char* argv[]) {
             options.items = value;
         else if (flag == "--runs")
             options.runs = std::stoi(value);
-        else if (flag == "--idle-seconds")
-            options.idle_seconds = std::stoi(value);
-        else if (flag == "--idle-rounds")
-            options.idle_rounds = std::stoi(value);
         else if (flag == "--tick-seconds")
             options.tick_seconds = std::stoi(value);
         else if (flag == "--display")
@@ -233,8 +190,8 @@ Options parse(int argc, char* argv[]) {
     if (options.program.empty() || options.baseline.empty() ||
         (!options.start_up_only && (options.timing.empty() || options.items.empty())))
         throw std::runtime_error("usage: bench_harness --program P --baseline B --timing T "
-                                 "--items I [--runs N] [--idle-seconds S] [--idle-rounds N] "
-                                 "[--tick-seconds S] [--display NAME] [--start-up-only]");
+                                 "--items I [--runs N] [--tick-seconds S] [--display NAME] "
+                                 "[--start-up-only]");
     return options;
 }
 
@@ -266,14 +223,6 @@ int main(int argc, char* argv[]) try {
         print_start_up();
         return 0;
     }
-    // Idle CPU drifts with whatever else the machine does, so the two programs take turns
-    // and each gives the median of its rounds.
-    std::vector<double> idle_rounds[2];
-    for (int round = 0; round < options.idle_rounds; ++round)
-        for (int which : {round % 2, 1 - round % 2})
-            idle_rounds[which].push_back(idle_cpu_percent(programs[which], options.idle_seconds));
-    const double idle[2] = {median(idle_rounds[0]), median(idle_rounds[1])};
-
     Child timing = spawn({options.timing, std::to_string(options.tick_seconds)}, {});
     auto timed = key_values(read_all(timing.output, 120000));
     reap(timing.pid);
@@ -285,7 +234,6 @@ int main(int argc, char* argv[]) try {
     reap(items.pid);
 
     const double rss_ratio = median(rss_mb[0]) / median(rss_mb[1]);
-    const double idle_ratio = idle[0] / idle[1];
     const double tick_ns = costs["refresh_tick_unchanged"];
     const double latency_ms = timed["click_to_painted_line_us_median"] / 1000.0;
 
@@ -295,11 +243,6 @@ int main(int argc, char* argv[]) try {
     std::printf("| Peak RSS, median of %d | %.1f MB | %.1f MB | %.3f | ≤ 1.10× | %s |\n",
                 options.runs, median(rss_mb[0]), median(rss_mb[1]), rss_ratio,
                 verdict(rss_ratio <= 1.10));
-    std::printf(
-        "| Idle CPU over %d s, no input, median of %d | %.2f %% | %.2f %% | %.3f | ≤ 1.10× | "
-        "%s |\n",
-        options.idle_seconds, options.idle_rounds, idle[0], idle[1], idle_ratio,
-        verdict(idle_ratio <= 1.10));
     std::printf("| Ticks delivered per second | %.0f | | | | |\n", timed["ticks_per_second"]);
     std::printf("| One tick, line unchanged, real items | %.0f ns | | | ≤ 1000 ns | %s |\n",
                 tick_ns, verdict(tick_ns <= 1000));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the window against the bare baseline window on a private X server, and its start-up
-# again as a native Wayland client of weston, and prints the results table.
+# again as a native Wayland client of weston, and prints the results table; then what each
+# costs idle when active, inactive and minimised (idle_states.py), in a table of its own.
 # Usage: run_bench.sh BUILD_DIR [--quick] [--write FILE]
 #   --quick        a short run that only proves the suite works
 #   --write FILE   also record the table, the command and the machine in FILE
@@ -23,9 +24,10 @@ start_xvfb
 
 table=$("$build/bench/bench_harness" --program "$build/window/tallyglyph" \
     --baseline "$build/bench/baseline_window" --timing "$build/bench/window_timing" \
-    --items "$build/bench/window_item_bench" --runs "$runs" --idle-seconds "$idle" \
-    --idle-rounds "$rounds" --display "on X11 (Xvfb)" \
+    --items "$build/bench/window_item_bench" --runs "$runs" --display "on X11 (Xvfb)" \
     --tick-seconds "$ticks")
+idle_table=$("$(dirname "$0")/idle_states.py" "$build/window/tallyglyph" \
+    "$build/bench/baseline_window" --seconds "$idle" --rounds "$rounds")
 # Start-up again with both programs as native Wayland clients of weston, inside that Xvfb;
 # its row goes under the X11 one.
 . "$(dirname "$0")/../scripts/wayland-session.sh"
@@ -34,6 +36,7 @@ wayland_row=$("$build/bench/bench_harness" --program "$build/window/tallyglyph" 
     --baseline "$build/bench/baseline_window" --runs "$runs" --display "on Wayland (weston)" \
     --start-up-only)
 table=$(awk -v row="$wayland_row" '{ print } /^\| Start-up/ { print row }' <<<"$table")
+table=$(printf '%s\n\n%s' "$table" "$idle_table")
 echo "$table"
 
 if [ -n "$write" ]; then

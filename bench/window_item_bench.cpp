@@ -3,6 +3,7 @@
 
 #include "core/command_line.h"
 #include "core/item_names.h"
+#include "form/form1_handlers.h"
 #include "window/qt/form1_events.h"
 #include "window/qt/form1_window.h"
 
@@ -17,9 +18,10 @@ window::Form1& shown_form() {
     static window::Form1 form;
     static const bool shown = [] {
         window::open_form1(form);
-        // The ticks measured are the benchmark's own.
-        form.items().timer(core::item::timer).set_enabled(false);
         QApplication::processEvents();
+        // In use, as the window is while someone clicks it: no change refreshes the line before
+        // a tick. The ticks measured are the benchmark's own, since no event loop runs.
+        form::set_form1_in_use(form.items(), true);
         return true;
     }();
     (void)shown;

@@ -5,8 +5,10 @@ the installer ships them ($STRIP, x86_64-w64-mingw32-strip unless set).
 - start-up: from starting `wine PROGRAM` until the program reports its first painted frame
   handed to the screen (TALLYGLYPH_REPORT_FIRST_FRAME), median of the runs;
 - peak working set, as the program reports it at that moment, median of the runs;
-- idle CPU over a span with no input: the scheduler's CPU time of every thread of the program
-  and of the prefix's Wine server, which delivers every tick; median of the rounds.
+- idle, active, inactive and minimised (idle_states.py): the program's wake-ups, and the CPU
+  time of every thread of the program and of the prefix's Wine server, which delivers every
+  tick; the server's own wake-ups are left out, as it also serves the prefix's other processes.
+  A helper of the benchmark's (win32_window_state.exe) activates and minimises the windows.
 Run it under scripts/with-wine-x11.
 Usage: wine_bench.py BUILD_DIR [--quick] [--write FILE]"""
 
@@ -17,6 +19,9 @@ import subprocess
 import sys
 import tempfile
 import time
+
+sys.dont_write_bytecode = True  # nothing of the run left in the source tree
+import idle_states  # noqa: E402
 
 
 def first_frame(program):
@@ -34,14 +39,6 @@ def first_frame(program):
     return elapsed_ms, peak / 1e6
 
 
-def cpu_ns(pid):
-    total = 0
-    for task in os.listdir(f"/proc/{pid}/task"):
-        with open(f"/proc/{pid}/task/{task}/schedstat") as stat:
-            total += int(stat.read().split()[0])
-    return total
-
-
 def wine_server():
     """The server of this prefix, which keeps its socket in a folder named after the prefix."""
     prefix = os.stat(os.environ["WINEPREFIX"])
@@ -56,21 +53,35 @@ def wine_server():
     raise SystemExit("wine_bench: no Wine server runs for this prefix")
 
 
-def idle_cpu_percent(program, seconds, server):
-    child = subprocess.Popen(["wine", program], stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL)
-    time.sleep(1)
-    cpu_before = cpu_ns(child.pid) + cpu_ns(server)
-    wall_before = time.monotonic_ns()
-    time.sleep(seconds)
-    cpu_after = cpu_ns(child.pid) + cpu_ns(server)
-    wall_after = time.monotonic_ns()
-    child.terminate()
-    child.wait(timeout=60)
-    return 100.0 * (cpu_after - cpu_before) / (wall_after - wall_before)
+def wine_states(helper, titles, server):
+    """Each window as opened, then with another window active, then minimised (idle_states)."""
+    def run_states(program):
+        child = subprocess.Popen(["wine", program], stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+        title = titles[program]
+        put = lambda state: subprocess.run(["wine", helper, state, title], check=True,
+                                           stdout=subprocess.DEVNULL, timeout=60)
+        try:
+            subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                            f"^{title}$"], check=True, stdout=subprocess.DEVNULL, timeout=120)
+            put("active")
+            yield child.pid, [server]
+            other = subprocess.Popen(["wine", helper, "inactive", title], stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL)
+            if other.stdout.readline().strip() != b"ready":
+                raise SystemExit("wine_bench: no other window could be activated")
+            yield child.pid, [server]
+            other.terminate()
+            other.wait(timeout=60)
+            put("minimised")
+            yield child.pid, [server]
+        finally:
+            child.terminate()
+            child.wait(timeout=60)
+    return run_states
 
 
-def measure(programs, runs, idle_seconds, idle_rounds):
+def measure(programs, runs, idle_seconds, idle_rounds, helper):
     start = ([], [])
     peak = ([], [])
     for run in range(runs):
@@ -78,18 +89,14 @@ def measure(programs, runs, idle_seconds, idle_rounds):
             ms, mb = first_frame(programs[which])
             start[which].append(ms)
             peak[which].append(mb)
-    server = wine_server()
-    idle = ([], [])
-    for round_ in range(idle_rounds):
-        for which in (round_ % 2, 1 - round_ % 2):
-            idle[which].append(idle_cpu_percent(programs[which], idle_seconds, server))
+    titles = dict(zip(programs, ("Korvath - Tallyglyph", "baseline")))
+    idle = idle_states.measure(programs, wine_states(helper, titles, wine_server()),
+                               idle_seconds, idle_rounds)
     # The fastest run is what the start-up costs when the rest of the machine lets it be.
     fastest = ([min(start[0])], [min(start[1])])
     return [(f"Start-up to first painted frame, median of {runs}", "ms", 1, 1.15, start),
             (f"Start-up to first painted frame, fastest of {runs}", "ms", 1, 1.15, fastest),
-            (f"Peak working set, median of {runs}", "MB", 1, 1.10, peak),
-            (f"Idle CPU over {idle_seconds} s with the Wine server, median of {idle_rounds}",
-             "%", 2, 1.10, idle)]
+            (f"Peak working set, median of {runs}", "MB", 1, 1.10, peak)], idle
 
 
 def table(rows):
@@ -141,9 +148,11 @@ def main(arguments):
         for built, stripped in zip((f"{build}/window/tallyglyph.exe",
                                     f"{build}/bench/win32_baseline_window.exe"), programs):
             subprocess.run([strip, "-o", stripped, built], check=True)
-        rows = measure(programs, runs=3 if quick else 31, idle_seconds=1 if quick else 10,
-                       idle_rounds=1 if quick else 5)
-    text = table(rows)
+        idle_seconds, idle_rounds = (1, 1) if quick else (10, 5)
+        rows, idle = measure(programs, 3 if quick else 31, idle_seconds, idle_rounds,
+                             f"{build}/bench/win32_window_state.exe")
+    text = table(rows) + "\n\n" + idle_states.table(idle, idle_seconds, idle_rounds, "Tallyglyph",
+                                                    "bare Win32 window")
     print(text)
     if write:
         record(write, text)

@@ -2,6 +2,7 @@
 
 #include "core/words.h"
 #include "program.h"
+#include "runtime/command_line_conventions.h"
 #include "usage_error.h"
 
 #include <algorithm>
@@ -117,7 +118,7 @@ Invocation parse_server_command(const ServerCommand& command,
 } // namespace
 
 Invocation parse_arguments(std::span<const std::string_view> arguments) {
-    if (asks_for(arguments, "--help") || asks_for(arguments, "-h"))
+    if (std::ranges::any_of(arguments, runtime::asks_for_help))
         return bare(Command::help);
     if (asks_for(arguments, "--version"))
         return bare(Command::version);

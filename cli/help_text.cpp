@@ -1,6 +1,7 @@
 #include "help_text.h"
 
 #include "program.h"
+#include "runtime/command_line_conventions.h"
 #include "server_commands.h"
 
 #include <string_view>
@@ -38,7 +39,9 @@ std::string help_text() {
            "  decode VALUE  print the emotes VALUE allows, one caption per line in box\n"
            "                order. When VALUE allows no emote (0) nothing is printed.\n"
            "                VALUE is a whole number from 0 to 4194303, or the whole line\n"
-           "                as the window shows it: 'set kv_emoteControl \"2097153\"'.\n"
+           "                as the window shows it: " +
+           runtime::shell_quoted("set kv_emoteControl \"2097153\"") +
+           ".\n"
            "  get           print the emotes the server allows now (--server), or those it\n"
            "                takes from FILE at its next start (--config), as decode prints\n"
            "                them; with --config, stderr says which line of which file sets it\n"
@@ -71,9 +74,7 @@ std::string help_text() {
            "                read the rcon password from the first line of FILE, which\n"
            "                other users must not be able to read; otherwise it is taken\n"
            "                from the environment variable " +
-           std::string(password_variable) +
-           "\n"
-           "  -h, --help    show this help and exit\n"
+           std::string(password_variable) + "\n" + std::string(runtime::help_option_lines()) +
            "  --version     show the version and exit\n"
            "\n"
            "Saved servers: servers.ini, in $XDG_CONFIG_HOME/tallyglyph (~/.config/tallyglyph)\n"

@@ -21,6 +21,8 @@ public:
     // Nothing to show; it only notes what the opening did.
     void show_form() override { shown_ = true; }
     void focus_item(std::string_view item) override { focused_ = item; }
+    // Shown cells stand for a window that opened active.
+    bool in_use() const override { return shown_; }
     bool shown() const { return shown_; }
     const std::string& focused() const { return focused_; }
 

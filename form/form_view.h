@@ -16,6 +16,8 @@ public:
     virtual void show_form() = 0;
     // Gives the keyboard focus to the named item.
     virtual void focus_item(std::string_view item) = 0;
+    // Whether the window is in use: shown, not minimised, and the active window.
+    virtual bool in_use() const = 0;
 };
 
 } // namespace tallyglyph::form

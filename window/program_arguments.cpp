@@ -2,6 +2,7 @@
 
 #include "core/words.h"
 #include "runtime/digits.h"
+#include "runtime/command_line_conventions.h"
 
 #include <algorithm>
 #include <optional>
@@ -41,7 +42,7 @@ ProgramArguments read_program_arguments(std::span<const std::string_view> argume
     std::optional<ArgumentError> mistake;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view word = arguments[i];
-        if (word == "--help" || word == "-h") {
+        if (runtime::asks_for_help(word)) {
             help = true;
         } else if (word == "--version") {
             version = true;

@@ -36,9 +36,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// --help (or -h) wins over everything else, then --version; otherwise raises ArgumentError
-// for an option that neither the window nor its toolkit knows, or a toolkit option left
-// without its value.
+// --help (or -h, or /? on Windows) wins over everything else, then --version; otherwise raises
+// ArgumentError for an option that neither the window nor its toolkit knows, or a toolkit
+// option left without its value.
 ProgramArguments read_program_arguments(std::span<const std::string_view> arguments,
                                         std::span<const ToolkitOption> toolkit_options = {});
 

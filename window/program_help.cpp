@@ -1,5 +1,7 @@
 #include "program_help.h"
 
+#include "runtime/command_line_conventions.h"
+
 namespace tallyglyph::window {
 
 std::string help_text(const FrontEndHelp& front_end) {
@@ -14,15 +16,20 @@ std::string help_text(const FrontEndHelp& front_end) {
                        "a whole\n"
                        "number from 0 to 4194303, or the whole line as the window shows it, in "
                        "one\n"
-                       "argument or several: 'set kv_emoteControl \"2097153\"'.\n") +
+                       "argument or several:\n"
+                       "  tallyglyph ") +
+           runtime::shell_quoted("set kv_emoteControl \"2097153\"") +
+           "\n"
+           "  tallyglyph 2097153\n"
+           "\n" +
            std::string(front_end.paste) +
            "\n"
-           "Options:\n"
-           "  -h, --help    show this help and exit\n"
-           "  --version     show the version and exit\n" +
-           std::string(front_end.options) + "\n" + std::string(front_end.mistakes) +
-           "Exit status: 0 when the window is closed, 2 on a wrong option or VALUE,\n"
-           "1 when the window cannot open or a run-time error ends the program.\n";
+           "Options:\n" +
+           std::string(runtime::help_option_lines()) +
+           "  --version     show the version and exit\n" + std::string(front_end.options) + "\n" +
+           std::string(front_end.mistakes) +
+           "Exit status: 0 when the window is closed, 2 on a wrong option or VALUE, 1 when\n"
+           "the window cannot open or a run-time error ends the program.\n";
 }
 
 std::string version_text() {

@@ -8,7 +8,7 @@ namespace {
 
 ProgramStart refused(const std::exception& error) {
     ProgramStart start;
-    start.mistake = std::string("tallyglyph: ") + error.what() + "\n";
+    start.mistake = std::string(mistake_prefix) + error.what() + "\n";
     start.exit_status = exit_usage;
     return start;
 }

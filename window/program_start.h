@@ -15,6 +15,8 @@
 namespace tallyglyph::window {
 
 inline constexpr int exit_usage = 2;
+// What a mistake's line starts with on stderr.
+inline constexpr std::string_view mistake_prefix = "tallyglyph: ";
 
 struct ProgramStart {
     bool opens_window = false;

@@ -69,15 +69,23 @@ TEST(Info, VersionIsOneLine) {
     EXPECT_EQ(run.err, "");
 }
 
+// The line as one argument to the system's shells, as the help shows it.
+#ifdef _WIN32
+constexpr const char* shell_quoted_line =
+    "\"set kv_emoteControl \"\"2097153\"\"\""; // cmd, PowerShell
+#else
+constexpr const char* shell_quoted_line = "'set kv_emoteControl \"2097153\"'";
+#endif
+
 TEST(Info, HelpDescribesEveryCommandAndTheEmptyDecode) {
     const CliRun run = run_cli({"--help"});
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_TRUE(run.out.starts_with("Usage: tallyglyph-cli list\n")) << run.out;
     for (const char* part :
-         {"encode [--value] NAME...", "decode VALUE", "--version", "nothing is printed",
-          "Exit status", "get --server HOST:PORT", "TALLYGLYPH_RCON_PASSWORD", "clear text",
-          "3 when the server", "get --config FILE", "until the server restarts"})
+         {"encode [--value] NAME...", "decode VALUE", "--version", shell_quoted_line,
+          "nothing is printed", "Exit status", "get --server HOST:PORT", "TALLYGLYPH_RCON_PASSWORD",
+          "clear text", "3 when the server", "get --config FILE", "until the server restarts"})
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
 }
 
@@ -89,6 +97,13 @@ TEST(Info, HelpWinsOverACommandAndItsMistakes) {
         EXPECT_EQ(run.exit_code, 0);
         EXPECT_EQ(run.out, help);
     }
+    // Windows' own way of asking; elsewhere a pattern of file names, which is no command.
+    const CliRun slash = run_cli({"/?"});
+#ifdef _WIN32
+    EXPECT_EQ(slash.out, help);
+#else
+    EXPECT_EQ(slash.err, "tallyglyph-cli: unknown command '/?'; try 'tallyglyph-cli --help'\n");
+#endif
 }
 
 TEST(Output, AFailedWriteIsAFailureNotASuccess) {

@@ -43,10 +43,13 @@ TEST_F(EmoteLogic, AnUnchangedLineIsNotHandedOnAsAChange) {
     EXPECT_EQ(line_box().changes(), changes);
 }
 
-TEST_F(EmoteLogic, ADisabledTimerLeavesTheLineAlone) {
+// A disabled timer is a sleeping window's: it ticks no more, and each change shows in the line
+// as its handler ends.
+TEST_F(EmoteLogic, ADisabledTimerLeavesTheLineToEachChange) {
     items.timer(core::item::timer).set_enabled(false);
-    click(4);
     EXPECT_EQ(line(), "");
+    click(4);
+    EXPECT_EQ(line(), "set kv_emoteControl \"8\"");
 }
 
 } // namespace

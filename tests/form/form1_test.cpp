@@ -9,6 +9,7 @@
 #include "form/form1_value.h"
 #include "form/form_cells.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -75,6 +76,44 @@ TEST(OpenForm1, APasteIntoTheLineSetsTheBoxesWhenItIsAValue) {
     EXPECT_EQ(cells.label(item::total).caption(), "5");
     cells.timer(item::timer).tick();
     EXPECT_EQ(line.text(), "set kv_emoteControl \"5\"");
+}
+
+// Out of use the timer sleeps, and every change brings the line up to date at once instead,
+// once per action as a tick would; in use it ticks again. Each row runs on what the
+// rows before it left.
+TEST(Form1InUse, TheTimerTicksOnlyInUseAndEveryChangeKeepsTheLineRight) {
+    form::Form1Cells cells;
+    form::open_form1(cells);
+    auto& line = cells.text_box(item::command_line);
+    const struct {
+        const char* event;
+        std::function<void()> run;
+        bool ticking;
+        const char* total;
+        std::size_t changes; // of the shown line: a pasted text shows before it gives way
+    } rows[] = {
+        {"deactivated", [&] { form::set_form1_in_use(cells, false); }, false, "0", 1},
+        {"a click", [&] { cells.check_box(item::boxes[21]).user_click(); }, false, "2097152", 1},
+        {"ALL", [&] { cells.label(item::all).user_click(); }, false, "4194303", 1},
+        {"Reset", [&] { cells.label(item::reset).user_click(); }, false, "0", 1},
+        {"a value pasted", [&] { line.user_paste("set kv_emoteControl 5"); }, false, "5", 2},
+        {"other text pasted", [&] { line.user_paste("Sit"); }, false, "5", 2},
+        {"set from code", [&] { cells.check_box(item::boxes[1]).set_value(1); }, false, "7", 1},
+        {"a change of scale", [&] { form::keep_form1_line(cells); }, false, "7", 0},
+        {"deactivated again", [&] { form::set_form1_in_use(cells, false); }, false, "7", 0},
+        {"activated", [&] { form::set_form1_in_use(cells, true); }, true, "7", 0},
+        {"a click in use", [&] { cells.check_box(item::boxes[0]).user_click(); }, true, "7", 0},
+        {"the next tick", [&] { cells.timer(item::timer).tick(); }, true, "6", 1},
+        {"minimised", [&] { form::set_form1_in_use(cells, false); }, false, "6", 0},
+    };
+    for (const auto& row : rows) {
+        const std::size_t changes = line.changes();
+        row.run();
+        EXPECT_EQ(cells.timer(item::timer).enabled(), row.ticking) << row.event;
+        EXPECT_EQ(line.text(), "set kv_emoteControl \"" + std::string(row.total) + "\"")
+            << row.event;
+        EXPECT_EQ(line.changes() - changes, row.changes) << row.event;
+    }
 }
 
 TEST(ReadForm1Value, ReadsTheLineTheWindowShows) {

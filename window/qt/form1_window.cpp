@@ -131,6 +131,7 @@ Form1::Form1() {
 
     create();
     new NormalStateKeeper(*this, client_size());
+    use_reporter_ = std::make_unique<UseReporter>(*this, *this);
 }
 
 void Form1::focus_item(std::string_view item) {

@@ -5,8 +5,10 @@
 
 #include "form/form_view.h"
 #include "qt_items.h"
+#include "use_reporter.h"
 
 #include <QWidget>
+#include <memory>
 #include <string_view>
 
 namespace tallyglyph::form {
@@ -29,6 +31,7 @@ public:
     runtime::Items& items() override { return items_; }
     void show_form() override { show(); }
     void focus_item(std::string_view item) override;
+    bool in_use() const override { return isVisible() && !isMinimized() && isActiveWindow(); }
 
     // The widget, or the timer, of the named item; none for a name it does not hold.
     template <typename Object = QWidget>
@@ -42,6 +45,9 @@ private:
     void build_item(const form::ItemDescription& item);
 
     QtItems items_;
+    // Gone before the items it reports to, so the hiding of a window being destroyed is not
+    // reported.
+    std::unique_ptr<UseReporter> use_reporter_;
 };
 
 } // namespace tallyglyph::window

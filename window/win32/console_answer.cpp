@@ -2,6 +2,7 @@
 
 #include "runtime/wide_text.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <windows.h>
@@ -35,7 +36,33 @@ bool write(HANDLE handle, std::string_view text) {
            written == text.size();
 }
 
+// The most columns an answer's line takes, so that an 80-column console never wraps it.
+constexpr std::size_t console_columns = 79;
+
+// Whether only the console's width ended PREVIOUS before LINE: the writer's own breaks end
+// shorter lines, and indented lines stand apart.
+bool wrapped(std::string_view previous, std::string_view line) {
+    return !previous.empty() && previous.front() != ' ' && !line.empty() && line.front() != ' ' &&
+           previous.size() + 1 + line.substr(0, line.find(' ')).size() > console_columns;
+}
+
 } // namespace
+
+std::wstring message_box_text(std::string_view text) {
+    if (text.starts_with(mistake_prefix))
+        text.remove_prefix(mistake_prefix.size());
+    std::string box;
+    std::string_view previous;
+    for (bool first = true; !text.empty(); first = false) {
+        const std::string_view line = text.substr(0, text.find('\n'));
+        text.remove_prefix(std::min(line.size() + 1, text.size()));
+        if (!first)
+            box += wrapped(previous, line) ? ' ' : '\n';
+        box += line;
+        previous = line;
+    }
+    return runtime::utf16(box);
+}
 
 int answer_without_window(const ProgramStart& start) {
     const bool mistake = !start.mistake.empty();
@@ -47,7 +74,7 @@ int answer_without_window(const ProgramStart& start) {
             write(errors, "tallyglyph: cannot write the output\n");
         return EXIT_FAILURE;
     }
-    MessageBoxW(nullptr, runtime::utf16(text).c_str(), L"Tallyglyph",
+    MessageBoxW(nullptr, message_box_text(text).c_str(), L"Tallyglyph",
                 MB_OK | (mistake ? MB_ICONERROR : MB_ICONINFORMATION));
     return start.exit_status;
 }

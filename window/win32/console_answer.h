@@ -7,9 +7,16 @@
 
 #include "window/program_start.h"
 
+#include <string>
+#include <string_view>
+
 namespace tallyglyph::window {
 
 // Gives the exit status: the start's own, or 1 when the answer could not be written.
 int answer_without_window(const ProgramStart& start);
+
+// What the message box shows of an answer: without the program's name, which its title gives,
+// and each paragraph in one line for the box to wrap to its own width.
+std::wstring message_box_text(std::string_view answer);
 
 } // namespace tallyglyph::window

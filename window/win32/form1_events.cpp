@@ -20,9 +20,9 @@ constexpr FrontEndHelp win32_help{
              "the menu's Paste) ticks its emotes the same way; any other text there gives way\n"
              "to the line again at once.\n",
     .options = "",
-    .mistakes = "A wrong option or a VALUE that cannot be read is reported in one line, on the\n"
-                "console that started the program or else in a message box, and no window\n"
-                "opens.\n"};
+    .mistakes =
+        "A wrong option or a VALUE that cannot be read is reported in one line, on the\n"
+        "console that started the program or else in a message box, and no window opens.\n"};
 
 void show_error_box(const std::string& text) {
     MessageBoxW(GetActiveWindow(), runtime::utf16(text).c_str(), L"Tallyglyph",

@@ -1,8 +1,10 @@
 #include "form1_window.h"
 
+#include "form/form1_handlers.h"
 #include "item_painting.h"
 #include "resources.h"
 #include "runtime/wide_text.h"
+#include "window/run_time_error_report.h"
 
 #include <algorithm>
 #include <utility>
@@ -143,6 +145,17 @@ void Form1::use_scale(int dpi) {
     }
 }
 
+// The palette for the system's high contrast and colours now, with everything painted in it.
+void Form1::use_colours() {
+    palette_ = Palette(high_contrast_on());
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Form1::report_use(bool shown) {
+    run_handler(
+        [this, shown] { form::set_form1_in_use(items_, shown && !IsIconic(window_) && active_); });
+}
+
 LRESULT CALLBACK Form1::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     return form != nullptr ? form->handle(message, wparam, lparam)
@@ -164,12 +177,12 @@ LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORBTN:
         if (const ItemControl* control = control_of(reinterpret_cast<HWND>(lparam)))
             return reinterpret_cast<LRESULT>(
-                colour_control(reinterpret_cast<HDC>(wparam), control->item));
+                colour_control(reinterpret_cast<HDC>(wparam), control->item, palette_));
         break;
     case WM_DRAWITEM: {
         const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
         if (const ItemControl* control = control_of(draw.hwndItem)) {
-            paint_item(draw, control->item, *scale_);
+            paint_item(draw, control->item, *scale_, palette_);
             return TRUE;
         }
         break;
@@ -179,7 +192,7 @@ LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT: {
         PAINTSTRUCT paint{};
         HDC dc = BeginPaint(window_, &paint);
-        paint_form(dc, paint.rcPaint, *scale_);
+        paint_form(dc, paint.rcPaint, *scale_, palette_);
         EndPaint(window_, &paint);
         return 0;
     }
@@ -199,9 +212,29 @@ LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         const SIZE size = outer_size(scale_->dpi());
         SetWindowPos(window_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
                      SWP_NOZORDER | SWP_NOACTIVATE);
+        run_handler([this] { form::keep_form1_line(items_); });
         return 0;
     }
+    case WM_SETTINGCHANGE:
+        if (wparam == SPI_SETHIGHCONTRAST)
+            use_colours();
+        break;
+    case WM_SYSCOLORCHANGE:
+        use_colours();
+        break;
+    // Whether anybody uses the window, for its timer to tick only then. WM_SHOWWINDOW comes
+    // before the window shows or hides, so it tells what it will be; WM_SIZE tells of
+    // minimising and restoring, and of nothing to report while the window is being made.
+    case WM_SHOWWINDOW:
+        report_use(wparam != FALSE);
+        break;
+    case WM_SIZE:
+        if (IsWindowVisible(window_))
+            report_use(true);
+        break;
     case WM_ACTIVATE:
+        active_ = LOWORD(wparam) != WA_INACTIVE;
+        report_use(IsWindowVisible(window_) != FALSE);
         if (LOWORD(wparam) == WA_INACTIVE) {
             HWND focused = GetFocus();
             focus_ = focused != nullptr && IsChild(window_, focused) ? focused : nullptr;

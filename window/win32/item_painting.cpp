@@ -2,8 +2,6 @@
 
 #include "window_text.h"
 
-#include <map>
-
 namespace tallyglyph::window {
 
 using namespace form;
@@ -25,67 +23,48 @@ void frame(HDC dc, RECT rect, int width, COLORREF colour) {
 
 // The shapes and the rule, wherever they fall, with ORIGIN the client point that is (0, 0)
 // in DC.
-void paint_drawn_items(HDC dc, POINT origin, const DpiResources& scale) {
+void paint_drawn_items(HDC dc, POINT origin, const DpiResources& scale, const Palette& palette) {
     for (const ItemDescription& item : form1_items()) {
         RECT rect = scale.rect(item.place);
         OffsetRect(&rect, -origin.x, -origin.y);
         const int width = scale.line_width(item.line_width);
         if (item.kind == ItemKind::shape) {
-            frame(dc, rect, width, colour_of(item.foreground));
+            frame(dc, rect, width, colour_of(palette.foreground(item)));
         } else if (item.kind == ItemKind::line) {
             // Centred on the line, as wide as the line's pen.
             rect.top -= scale.line_width(item.line_width / 2);
             rect.bottom = rect.top + width;
-            fill(dc, rect, colour_of(item.foreground));
+            fill(dc, rect, colour_of(palette.foreground(item)));
         }
     }
 }
 
 } // namespace
 
-COLORREF colour_of(const Colour& colour) {
-    switch (colour.source) {
-    case Colour::Source::rgb:
-        return RGB(colour.red, colour.green, colour.blue);
-    case Colour::Source::system:
-        return GetSysColor(colour.system_index);
-    case Colour::Source::none:
-        break;
-    }
-    return RGB(0, 0, 0);
+HBRUSH colour_control(HDC dc, const ItemDescription& item, const Palette& palette) {
+    SetTextColor(dc, colour_of(palette.foreground(item)));
+    SetBkColor(dc, colour_of(palette.background(item)));
+    return brush_of(palette.background(item));
 }
 
-HBRUSH colour_control(HDC dc, const ItemDescription& item) {
-    SetTextColor(dc, colour_of(item.foreground));
-    SetBkColor(dc, colour_of(item.background));
-    // The desktop's brushes follow its colour scheme; the others last as long as the program.
-    if (item.background.source == Colour::Source::system)
-        return GetSysColorBrush(item.background.system_index);
-    static std::map<COLORREF, HBRUSH> brushes;
-    HBRUSH& brush = brushes[colour_of(item.background)];
-    if (brush == nullptr)
-        brush = CreateSolidBrush(colour_of(item.background));
-    return brush;
-}
-
-void paint_form(HDC dc, const RECT& dirty, const DpiResources& scale) {
-    fill(dc, dirty, colour_of(form1.background));
+void paint_form(HDC dc, const RECT& dirty, const DpiResources& scale, const Palette& palette) {
+    fill(dc, dirty, colour_of(palette.form_background()));
     for (const ItemDescription& item : form1_items()) {
         if (item.command_box) {
             // Flat, with a thin border, around the control that holds the text.
             const RECT rect = scale.rect(item.place);
-            fill(dc, rect, colour_of(item.background));
-            frame(dc, rect, 1, RGB(0, 0, 0));
+            fill(dc, rect, colour_of(palette.background(item)));
+            frame(dc, rect, 1, colour_of(palette.line_border()));
         }
     }
-    paint_drawn_items(dc, {0, 0}, scale);
+    paint_drawn_items(dc, {0, 0}, scale, palette);
 }
 
-void paint_item(const DRAWITEMSTRUCT& draw, const ItemDescription& item,
-                const DpiResources& scale) {
+void paint_item(const DRAWITEMSTRUCT& draw, const ItemDescription& item, const DpiResources& scale,
+                const Palette& palette) {
     HDC dc = draw.hDC;
     const RECT& rect = draw.rcItem;
-    fill(dc, rect, colour_of(item.background));
+    fill(dc, rect, colour_of(palette.background(item)));
     if (item.kind == ItemKind::picture_box) {
         // At the top-left corner, at its own size; the box's background shows around it.
         HDC picture = CreateCompatibleDC(dc);
@@ -106,7 +85,7 @@ void paint_item(const DRAWITEMSTRUCT& draw, const ItemDescription& item,
     }
     const std::wstring caption = window_text(draw.hwndItem);
     const HGDIOBJ previous = SelectObject(dc, scale.font(item.font));
-    SetTextColor(dc, colour_of(item.foreground));
+    SetTextColor(dc, colour_of(palette.foreground(item)));
     SetBkMode(dc, TRANSPARENT);
     RECT text = rect;
     const UINT align = item.align == Align::centre ? DT_CENTER : DT_LEFT;
@@ -118,7 +97,7 @@ void paint_item(const DRAWITEMSTRUCT& draw, const ItemDescription& item,
     GetWindowRect(draw.hwndItem, &on_screen);
     MapWindowPoints(HWND_DESKTOP, GetParent(draw.hwndItem), reinterpret_cast<POINT*>(&on_screen),
                     2);
-    paint_drawn_items(dc, {on_screen.left, on_screen.top}, scale);
+    paint_drawn_items(dc, {on_screen.left, on_screen.top}, scale, palette);
 }
 
 } // namespace tallyglyph::window

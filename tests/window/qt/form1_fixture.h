@@ -28,6 +28,8 @@ protected:
         tallyglyph::window::open_form1(*form, value);
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        // Only the active window ticks.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
     template <typename Widget = QWidget>

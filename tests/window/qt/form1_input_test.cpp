@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QTimer>
+#include <functional>
 #include <random>
 
 namespace {
@@ -149,6 +151,46 @@ TEST_F(Form1Test, TheWindowShowsWhatTheHeadlessLogicGives) {
     }
     core::refresh_command_line(cells);
     EXPECT_TRUE(line_becomes(QString::fromStdString(cells.text_box(item::command_line).text())));
+}
+
+// The window tells when it comes into use and goes out of it, and its timer follows; asleep,
+// a box pressed as a screen reader presses it shows in the line at once.
+TEST_F(Form1Test, TheTimerTicksOnlyWhileTheWindowIsInUse) {
+    auto* timer = form->find<QTimer>(item::timer);
+    QWidget other;
+    other.show();
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        bool ticking;
+    } rows[] = {
+        {"another window activated", [&] { other.activateWindow(); }, false},
+        {"activated again", [&] { form->activateWindow(); }, true},
+        {"minimised", [&] { form->showMinimized(); }, false},
+        {"restored", [&] { form->showNormal(), form->activateWindow(); }, true},
+        {"hidden", [&] { form->hide(); }, false},
+        {"shown behind another window",
+         [&] {
+             other.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+             form->show();
+         },
+         false},
+        {"activated once shown", [&] { form->activateWindow(); }, true},
+    };
+    int total = 0;
+    for (const auto& row : rows) {
+        row.make();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return timer->isActive() == row.ticking; }, 5000))
+            << row.change;
+        box(3)->click();
+        total ^= 4;
+        const QString expected = line_for(std::to_string(total).c_str());
+        if (row.ticking)
+            EXPECT_TRUE(line_becomes(expected)) << row.change;
+        else
+            EXPECT_EQ(line_box()->text(), expected) << row.change;
+    }
 }
 
 TEST_F(Form1Test, SettingABoxFromCodeRunsItsHandlingBeforeTheSetterReturns) {

@@ -47,6 +47,10 @@ protected:
     // Puts TEXT into the line as a user would: with Ctrl+V where the cursor stands, over the
     // whole line with Shift+Insert or the context menu's Paste, or dropped onto it.
     void put_into_line(Way way, const QString& text) {
+        // The offscreen platform gives the activation to a context menu, and takes it from
+        // the window as the menu closes; the window ticks only while it is active.
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         QLineEdit* line = line_box();
         line->setFocus();
         QApplication::clipboard()->setText(text);

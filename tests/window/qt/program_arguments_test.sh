@@ -45,6 +45,7 @@ expect "negative" 2 "" \
     "tallyglyph: '-1' is negative; the value must be a whole number from 0 to 4194303" -- -1
 expect "fraction" 2 "" "tallyglyph: '12.5' is not a whole number" 12.5
 expect "not a number" 2 "" "tallyglyph: 'Sit' is not a number" Sit
+expect "Windows' /?, no option here" 2 "" "tallyglyph: '/?' is not a number" '/?'
 expect "line without its value" 2 "" \
     "tallyglyph: 'set kv_emoteControl' is neither a number nor a line like 'set kv_emoteControl \"2097153\"'" \
     set kv_emoteControl

@@ -1,13 +1,16 @@
 // The Windows window in-process, as the program opens it: what assistive technology reads of
 // its controls through Windows' own accessibility interface, what their default actions do,
-// and the keyboard's way through them.
+// and the keyboard's way through them; and what the program's message box shows.
 
 #include "core/emote_table.h"
 #include "core/item_names.h"
 #include "form/form1_layout.h"
+#include "window/program_help.h"
+#include "window/win32/console_answer.h"
 #include "window/win32/form1_events.h"
 #include "window/win32/form1_window.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <oleacc.h>
@@ -152,6 +155,66 @@ TEST_F(Form1Win32Test, TabFollowsTheStoredOrderAndSpaceTicksTheFocusedBox) {
     SendMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 0);
     SendMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0);
     EXPECT_EQ(total(), "2");
+}
+
+TEST(MessageBoxText, ParagraphsAreLeftToTheBoxToWrapAndMistakesNeedNoName) {
+    const std::wstring help = window::message_box_text(window::help_text(
+        window::FrontEndHelp{.paste = "A value pasted into the line ticks its emotes.\n",
+                             .options = "",
+                             .mistakes = ""}));
+    for (const wchar_t* part :
+         {L"Usage: tallyglyph [VALUE]\n       tallyglyph --help | --version\n\nOpens",
+          L"console line of a Korvath server from the emotes ticked in it.\n\nVALUE",
+          L"in one argument or several:\n  tallyglyph \"set kv_emoteControl \"\"2097153\"\"\"\n",
+          L"\n  /?            the same as --help\n",
+          L"2 on a wrong option or VALUE, 1 when the window cannot open"})
+        EXPECT_NE(help.find(part), std::wstring::npos) << part << L" in:\n" << help;
+    EXPECT_EQ(window::message_box_text("tallyglyph: '-1' is negative\n"), L"'-1' is negative");
+}
+
+// Windows tells the window when it comes into use and goes out of it, and its timer follows;
+// asleep, a box pressed as a screen reader presses it shows in the line at once.
+TEST_F(Form1Win32Test, TheTimerTicksOnlyWhileTheWindowIsInUse) {
+    const HWND window = form->handle();
+    const auto& timer = form->items().timer(item::timer);
+    EXPECT_TRUE(timer.enabled()) << "opened";
+    // Made hidden, which under Wine already takes the activation from the window.
+    const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        bool ticking;
+    } rows[] = {
+        {"activated", [&] { SetForegroundWindow(window); }, true},
+        {"another window shown", [&] { ShowWindow(other, SW_SHOW); }, false},
+        {"activated again", [&] { SetForegroundWindow(window); }, true},
+        {"minimised", [&] { ShowWindow(window, SW_MINIMIZE); }, false},
+        {"restored", [&] { ShowWindow(window, SW_RESTORE); }, true},
+        {"hidden", [&] { ShowWindow(window, SW_HIDE); }, false},
+        {"shown", [&] { ShowWindow(window, SW_SHOW); }, true},
+    };
+    const auto& line = form->items().text_box(item::command_line);
+    IAccessible* box = accessible(item::boxes[2]);
+    ASSERT_NE(box, nullptr);
+    int total = 0;
+    for (const auto& row : rows) {
+        row.make();
+        EXPECT_EQ(timer.enabled(), row.ticking) << row.change;
+        ASSERT_EQ(box->accDoDefaultAction(self()), S_OK) << row.change;
+        total ^= 4;
+        const std::string expected = "set kv_emoteControl \"" + std::to_string(total) + "\"";
+        // Ticking, the line follows at the next tick. Each window that an earlier test closed
+        // has posted a WM_QUIT, which this loop passes over.
+        MSG message{};
+        for (int i = 0; row.ticking && line.text() != expected && i < 1000 &&
+                        GetMessageW(&message, nullptr, 0, 0) != -1;
+             ++i)
+            DispatchMessageW(&message);
+        EXPECT_EQ(line.text(), expected) << row.change;
+    }
+    box->Release();
+    DestroyWindow(other);
 }
 
 } // namespace

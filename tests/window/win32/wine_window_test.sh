@@ -2,10 +2,12 @@
 # The Windows program under Wine on a private X server (run it through scripts/with-wine-x11),
 # driven with xdotool and read back through the clipboard, which Wine shares with X: its size
 # and banner at 96 and 192 dpi, clicks on boxes, label-buttons and frames, values given at the
-# start and pasted, the command line's answers, and the size of the stripped program.
-# Usage: wine_window_test.sh PROGRAM.exe STRIP
+# start and pasted, the command line's answers, the examples of both programs' help typed
+# into cmd, the size of the stripped program, and the window in high contrast, switched on
+# and off while it is open, through a test build of it.
+# Usage: wine_window_test.sh PROGRAM.exe STRIP HIGH-CONTRAST-PROGRAM.exe COMPANION.exe
 set -u
-program=$1 strip=$2
+program=$1 strip=$2 high_contrast_program=$3 companion=$4
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 . "$root/scripts/x11-session.sh"
 copy_timeout=30
@@ -145,6 +147,22 @@ expect_answer "bad value" 2 "" \
 expect_answer "unknown option" 2 "" \
     "tallyglyph: unknown option '-platform'; try 'tallyglyph --help'" -platform windows
 expect_answer "help" 0 "Usage: tallyglyph [VALUE]" "" --help
+expect_answer "help by Windows' own /?" 0 "Usage: tallyglyph [VALUE]" "" '/?'
+
+# The examples of the help, typed into Wine's cmd as they read: the window's opens on its
+# value, the companion's decodes it.
+typed_in_cmd() {
+    printf '@%s\r\n' "$*" >"$scratch/typed.bat"
+    timeout 60 wine cmd /c "$(winepath -w "$scratch/typed.bat")" 2>&1 | tr -d '\r'
+}
+example=$(wine "$program" --help | sed -n 's/^  tallyglyph \(".*"\)$/\1/p')
+expect "the window's example for cmd and PowerShell" "$example" '"set kv_emoteControl ""2097153"""'
+expect "the window's example in cmd" \
+    "$(TALLYGLYPH_REPORT_FIRST_FRAME=1 typed_in_cmd "\"$(winepath -w "$program")\"" "$example" |
+        head -n 1 | cut -d ' ' -f 1)" first-frame
+example=$(wine "$companion" --help | sed -n 's/.* as the window shows it: \(".*"\)\.$/\1/p')
+expect "the companion's example in cmd" \
+    "$(typed_in_cmd "\"$(winepath -w "$companion")\"" decode "$example" | paste -sd ' ')" "Sit Shake"
 expect_answer "version" 0 "tallyglyph ${TALLYGLYPH_VERSION:?set by CTest}" "" --version
 
 set_dpi 192
@@ -152,6 +170,61 @@ start_window
 expect "size at 192 dpi" "$(size)" 940x480
 expect "the double-size banner at 192 dpi, not the small one enlarged" \
     "$(differing_pixels 450x98+176+16 "$root/assets/banner@2x.png")" 0
+stop_program
+
+# High contrast as Windows keeps it in the registry, a scheme in each .reg file beside this
+# script, which the test build (high_contrast_main.cpp) takes as it starts and at once while
+# it runs. Parts of the window at 96 dpi (the form, the banner's box beyond the banner, the
+# instruction, a box's caption, inside Reset, the rule, the line) with the colours each shows
+# the most of, the most first: W the window's, T its text's, which both schemes give the
+# buttons too. Smoothed text may add shades between them.
+schemes=$root/tests/window/win32
+contrast_parts=("470x8+0+0 W" "1x49+312+8 W" "257x17+96+64 W T" "57x17+24+88 W T"
+    "51x11+331+187 W T" "470x3+0+207 T" "457x19+8+216 W T")
+# Runs COMMAND on each new look of the window until it prints EXPECTED or 30 s have passed,
+# and prints what it printed last.
+look_until() {
+    local expected=$1 got deadline=$((SECONDS + 30))
+    shift
+    until import -window "$window" "$scratch/shown.png"
+        got=$("$@")
+        [ "$got" = "$expected" ] || ((SECONDS >= deadline)); do sleep 0.1; done
+    echo "$got"
+}
+# The N colours that the part GEOMETRY of the look shows the most of.
+colours_of() {
+    convert "$scratch/shown.png" -crop "$1" +repage -format %c histogram:info:- | sort -rn |
+        grep -o '#[0-9A-F]\{6\}' | head -n "$2" | paste -sd ' '
+}
+parts_colours() {
+    for part in "${contrast_parts[@]}"; do set -- $part; colours_of "$1" $(($# - 1)); done
+}
+line_written() { colours_of 457x19+8+216 9 | grep -q '#FFFFFF' && echo yes; }
+scheme_colour() { printf '#%02X%02X%02X' $(sed -n "s/^\"$2\"=\"\(.*\)\"$/\1/p" "$1"); }
+# expect_scheme WHAT FILE: every part in the colours of scheme FILE.
+expect_scheme() {
+    local expected
+    expected=$(printf '%s\n' "${contrast_parts[@]}" | sed "s/^[^ ]* //
+        s/W/$(scheme_colour "$2" Window)/g; s/T/$(scheme_colour "$2" WindowText)/g")
+    expect "$1" "$(look_until "$expected" parts_colours)" "$expected"
+}
+set_dpi 96
+wine reg export 'HKCU\Control Panel\Colors' "$scratch/colours.reg" /y >/dev/null 2>&1
+program=$high_contrast_program start_window
+look_until yes line_written >/dev/null
+cp "$scratch/shown.png" "$scratch/normal.png"
+wine reg import "$schemes/high-contrast-black.reg" >/dev/null 2>&1
+expect_scheme "switched to High Contrast Black while open" "$schemes/high-contrast-black.reg"
+wine reg import "$schemes/high-contrast-white.reg" >/dev/null 2>&1
+expect_scheme "then to High Contrast White" "$schemes/high-contrast-white.reg"
+wine reg import "$scratch/colours.reg" >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Accessibility\HighContrast' /v Flags /d 126 /f >/dev/null 2>&1
+expect "high contrast off again: the window as before" \
+    "$(differing_pixels 470x240+0+0 "$scratch/normal.png")" 0
+stop_program
+wine reg import "$schemes/high-contrast-white.reg" >/dev/null 2>&1
+program=$high_contrast_program start_window
+expect_scheme "started in High Contrast White" "$schemes/high-contrast-white.reg"
 stop_program
 
 "$strip" -o "$scratch/stripped.exe" "$program"
