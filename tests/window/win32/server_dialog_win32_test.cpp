@@ -251,6 +251,10 @@ TEST_F(ServerDialogWin32Test, ReadsAndAppliesOnARealServerKeepingThePassword) {
     ASSERT_TRUE(run_until(finished)) << text(item::result);
     EXPECT_EQ(text(item::result), "Read set kv_emoteControl \"" + held + "\" from " + server);
     EXPECT_EQ(total(), held);
+    // Form1 sleeps while its dialog is active, and its line shows the value read all the same.
+    EXPECT_FALSE(form.items().timer(core::item::timer).enabled());
+    EXPECT_EQ(form.items().text_box(core::item::command_line).text(),
+              "set kv_emoteControl \"" + held + "\"");
     EXPECT_EQ(credential(server), password);
     wchar_t* roaming = nullptr;
     SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming);
