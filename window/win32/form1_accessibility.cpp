@@ -70,6 +70,8 @@ LONG role_of(const ItemDescription& item) {
     case Presents::nothing:
         break;
     }
+    if (item.kind == ItemKind::combo_box)
+        return ROLE_SYSTEM_COMBOBOX;
     return item.kind == ItemKind::check_box ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_TEXT;
 }
 
@@ -78,8 +80,8 @@ LONG role_of(const ItemDescription& item) {
 // only the control's handle: a client may keep it longer than the control lives.
 class ItemAccessible final : public IAccessible {
 public:
-    ItemAccessible(const ItemControl& control, IAccessible* standard)
-        : window_(control.window), item_(control.item), standard_(standard) {}
+    ItemAccessible(HWND control, const ItemDescription& item, IAccessible* standard)
+        : window_(control), item_(item), standard_(standard) {}
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
@@ -231,15 +233,14 @@ private:
 
 } // namespace
 
-LRESULT present_control(ItemControl& control, WPARAM wparam) {
+LRESULT present_control(HWND control, const ItemDescription& item, WPARAM wparam) {
     if (!libraries().loaded())
         return 0;
     IAccessible* standard = nullptr;
-    if (FAILED(libraries().create_standard_object(control.window, OBJID_CLIENT,
-                                                  __uuidof(IAccessible),
+    if (FAILED(libraries().create_standard_object(control, OBJID_CLIENT, __uuidof(IAccessible),
                                                   reinterpret_cast<void**>(&standard))))
         return 0;
-    IAccessible* presented = new ItemAccessible(control, standard);
+    IAccessible* presented = new ItemAccessible(control, item, standard);
     const LRESULT result = libraries().result_from_object(__uuidof(IAccessible), wparam, presented);
     presented->Release();
     return result;

@@ -6,15 +6,16 @@
 // and a default action that clicks them; Reset and ALL are push buttons whose default action
 // clicks them, without keyboard focus; the banner is an image named "Korvath"; the
 // instruction is static text; the line is named "Console command". The stored texts, frames
-// and rule are no windows, so nothing presents them.
+// and rule are no windows, so nothing presents them. The Server dialog's field presents its
+// name the same way.
+
+#include "form/form_description.h"
 
 #include <windows.h>
 
 namespace tallyglyph::window {
 
-struct ItemControl;
-
-// The answer to WM_GETOBJECT for the control's client area.
-LRESULT present_control(ItemControl& control, WPARAM wparam);
+// The answer to WM_GETOBJECT for the client area of CONTROL, which shows ITEM.
+LRESULT present_control(HWND control, const form::ItemDescription& item, WPARAM wparam);
 
 } // namespace tallyglyph::window

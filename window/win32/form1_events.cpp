@@ -2,6 +2,7 @@
 
 #include "console_answer.h"
 #include "form/form1_handlers.h"
+#include "form1_commands.h"
 #include "form1_window.h"
 #include "message_loop.h"
 #include "runtime/wide_text.h"
@@ -17,7 +18,10 @@ namespace {
 constexpr FrontEndHelp win32_help{
     .paste = "A value pasted into the line at the foot of the window (Ctrl+V, Shift+Insert or\n"
              "the menu's Paste) ticks its emotes the same way; any other text there gives way\n"
-             "to the line again at once.\n",
+             "to the line again at once. The line's menu also reads the value from a server\n"
+             "or applies it there, and opens a configuration file or saves into one, each with\n"
+             "its shortcut shown; a configuration file dropped onto the window ticks the value\n"
+             "it gives.\n",
     .options = "",
     .mistakes =
         "A wrong option or a VALUE that cannot be read is reported in one line, on the\n"
@@ -46,7 +50,9 @@ int run_tallyglyph(int argc, wchar_t* argv[]) {
 
     Form1 form;
     open_form1(form, start.value);
-    return run_message_loop([&form](MSG& message) { return form.navigate(message); });
+    Form1Commands commands(form);
+    return run_message_loop(
+        [&](MSG& message) { return commands.take(message) || form.navigate(message); });
 }
 
 } // namespace tallyglyph::window

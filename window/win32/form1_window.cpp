@@ -163,6 +163,8 @@ LRESULT CALLBACK Form1::window_proc(HWND window, UINT message, WPARAM wparam, LP
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (on_message_ && on_message_(message, wparam, lparam))
+        return 0;
     switch (message) {
     case WM_COMMAND:
         items_.notify(reinterpret_cast<HWND>(lparam), HIWORD(wparam));

@@ -4,7 +4,8 @@
 // in the system's colours while high contrast is on, and repainted whenever that setting or
 // the colour scheme changes. It owns the controls and the adapters through which the logic
 // reaches them by name, and routes Windows' notifications to those adapters; it binds no
-// handler itself.
+// handler itself. What it offers beyond its items (its line's menu, its shortcuts, files
+// dropped on it) is form1_commands.h's.
 
 #include "dpi_resources.h"
 #include "form/form_view.h"
@@ -12,6 +13,7 @@
 #include "palette.h"
 #include "win32_items.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 #include <windows.h>
@@ -42,6 +44,10 @@ public:
     // Space on the focused box. Tells whether MESSAGE was that.
     bool navigate(MSG& message);
 
+    // HANDLER sees each message of the window first and tells whether it took it.
+    using MessageHandler = std::function<bool(UINT message, WPARAM wparam, LPARAM lparam)>;
+    void on_message(MessageHandler handler) { on_message_ = std::move(handler); }
+
 private:
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
@@ -61,6 +67,7 @@ private:
     HWND focus_ = nullptr; // given back when the window is active again
     // As the last WM_ACTIVATE said: while a deactivation is sent, the window is still active.
     bool active_ = false;
+    MessageHandler on_message_;
 };
 
 } // namespace tallyglyph::window

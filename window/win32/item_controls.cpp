@@ -1,6 +1,7 @@
 #include "item_controls.h"
 
 #include "form1_accessibility.h"
+#include "line_menu.h"
 #include "runtime/wide_text.h"
 #include "window_text.h"
 
@@ -87,7 +88,7 @@ LRESULT control_message(ItemControl& control, UINT message, WPARAM wparam, LPARA
     const HWND window = control.window;
     const ItemDescription& item = control.item;
     if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT)
-        return present_control(control, wparam);
+        return present_control(window, item, wparam);
     if (item.kind == ItemKind::label && label_button_message(control, message, lparam))
         return 0;
     if (item.kind == ItemKind::picture_box && message == WM_LBUTTONDOWN)
@@ -96,6 +97,9 @@ LRESULT control_message(ItemControl& control, UINT message, WPARAM wparam, LPARA
         switch (message) {
         case WM_PASTE:
             paste_into_line(control, wparam, lparam);
+            return 0;
+        case WM_CONTEXTMENU:
+            show_line_menu(window, lparam);
             return 0;
         case WM_KEYDOWN:
             // Shift+Insert pastes by WM_PASTE too, as Ctrl+V and the menu's Paste do; some

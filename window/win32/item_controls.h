@@ -8,6 +8,7 @@
 // - a label-button answers the mouse only, and never takes the focus;
 // - one click on the command line that is not a drag selects all of it, and a paste into it
 //   (Ctrl+V, Shift+Insert, the context menu's Paste) sets the boxes when it brings a value;
+//   its context menu is line_menu.h's;
 // - the banner takes the focus on a click, as it does through the tab order;
 // - each tells assistive technology what it is (form1_accessibility.h).
 

@@ -104,6 +104,32 @@ stop_program
 
 start_window 'set kv_emoteControl "2097153"'
 expect_line "started on a value" 2097153
+
+# The line's shortcuts work in the whole window. With no window manager, keys go to the window
+# under the pointer: each window is pointed at before its keys.
+# shown TITLE [GONE]: waits until a window of that title shows (or is gone) and prints it.
+shown() {
+    local deadline=$((SECONDS + 60)) found
+    while found=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1); ((SECONDS < deadline)); do
+        if [ -z "${2:-}" ]; then [ -n "$found" ] && break; else [ -z "$found" ] && break; fi
+        sleep 0.05
+    done
+    echo "${found:-gone}"
+}
+for keys in ctrl+r ctrl+shift+a; do
+    xdotool mousemove --window "$window" 200 20 key "$keys"
+    dialog=$(shown 'Server - Tallyglyph')
+    xdotool mousemove --window "$dialog" 5 5 key Escape
+    expect "$keys opens the Server dialog, which Escape closes" \
+        "$([ "$dialog" != gone ] && shown 'Server - Tallyglyph' gone)" gone
+done
+printf 'set kv_emoteControl "2097281"\r\n' >"$scratch/server.cfg"
+xdotool mousemove --window "$window" 200 20 key ctrl+o
+xdotool mousemove --window "$(shown 'Open configuration file')" 20 20 \
+    type "$(winepath -w "$scratch/server.cfg")"
+xdotool key Return
+xdotool mousemove --window "$(shown Tallyglyph)" 20 20 key Return
+expect_line "Ctrl+O opens a configuration file into the boxes" 2097281
 stop_program
 
 # expect_answer WHAT STATUS STDOUT STDERR ARGUMENT...: no window ever shows.
@@ -203,7 +229,8 @@ stop_program
 
 "$strip" -o "$scratch/stripped.exe" "$program"
 bytes=$(stat -c %s "$scratch/stripped.exe")
-expect "stripped size under 1 MB" "$((bytes < 1048576))" 1
+# C++ streams and std::filesystem, which reading configuration files brings, are 1.1 MB of it.
+expect "stripped size under 2 MB" "$((bytes < 2097152))" 1
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
