@@ -11,6 +11,9 @@ namespace tallyglyph::runtime {
 std::wstring utf16(std::string_view text);
 std::string utf8(std::wstring_view text);
 
+// The system's own words for the calling thread's last error, without the closing full stop.
+std::string last_error_text();
+
 // Writes TEXT to HANDLE as UTF-16 when HANDLE is a console, which shows UTF-16 whatever its
 // code page: whether all of it was written. Nothing when HANDLE is no console (a file or a
 // pipe gets the bytes themselves from its caller).

@@ -13,19 +13,6 @@ namespace {
 using runtime::utf16;
 using runtime::utf8;
 
-std::string reason(DWORD error = GetLastError()) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message(text, length);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
-                                message.back() == L'.' || message.back() == L' '))
-        message.pop_back();
-    return message.empty() ? "error " + std::to_string(error) : utf8(message);
-}
-
 class Handle {
 public:
     explicit Handle(HANDLE handle) : handle_(handle) {}
@@ -49,7 +36,7 @@ std::wstring target_of(const std::string& path) {
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.valid())
-        throw ConfigError("cannot find " + path + ": " + reason());
+        throw ConfigError("cannot find " + path + ": " + runtime::last_error_text());
     BY_HANDLE_FILE_INFORMATION information{};
     if (!GetFileInformationByHandle(file.get(), &information) ||
         GetFileType(file.get()) != FILE_TYPE_DISK ||
@@ -67,7 +54,7 @@ std::wstring target_of(const std::string& path) {
                                                    static_cast<DWORD>(final_path.size()),
                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (length == 0 || length >= final_path.size())
-        throw ConfigError("cannot find " + path + ": " + reason());
+        throw ConfigError("cannot find " + path + ": " + runtime::last_error_text());
     final_path.resize(length);
     return final_path;
 }
@@ -80,7 +67,8 @@ public:
         const std::wstring folder = target.substr(0, target.find_last_of(L"\\/"));
         std::array<wchar_t, MAX_PATH + 1> name{};
         if (GetTempFileNameW(folder.c_str(), L"tgl", 0, name.data()) == 0)
-            throw ConfigError("cannot write a new file beside " + shown + ": " + reason());
+            throw ConfigError("cannot write a new file beside " + shown + ": " +
+                              runtime::last_error_text());
         path_ = name.data();
         const Handle file(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
@@ -89,7 +77,8 @@ public:
             !WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &wrote,
                        nullptr) ||
             wrote != content.size() || !FlushFileBuffers(file.get()))
-            throw ConfigError("cannot write a new file beside " + shown + ": " + reason());
+            throw ConfigError("cannot write a new file beside " + shown + ": " +
+                              runtime::last_error_text());
     }
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
@@ -103,7 +92,7 @@ public:
     void replace(const std::wstring& target, const std::wstring& backup, const std::string& shown) {
         if (!ReplaceFileW(target.c_str(), path_.c_str(), backup.c_str(), REPLACEFILE_WRITE_THROUGH,
                           nullptr, nullptr))
-            throw ConfigError("cannot replace " + shown + ": " + reason());
+            throw ConfigError("cannot replace " + shown + ": " + runtime::last_error_text());
         placed_ = true;
     }
 
@@ -112,7 +101,7 @@ public:
         if (!MoveFileExW(path_.c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH))
             throw ConfigError(GetLastError() == ERROR_ALREADY_EXISTS
                                   ? shown + " is there already"
-                                  : "cannot write " + shown + ": " + reason());
+                                  : "cannot write " + shown + ": " + runtime::last_error_text());
         placed_ = true;
     }
 

@@ -35,4 +35,17 @@ std::optional<bool> write_console(void* handle, std::string_view text) {
            written == wide.size();
 }
 
+std::string last_error_text() {
+    const DWORD error = GetLastError();
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message(text, length);
+    LocalFree(text);
+    while (!message.empty() && std::wstring_view(L"\r\n. ").find(message.back()) != message.npos)
+        message.pop_back();
+    return message.empty() ? "error " + std::to_string(error) : utf8(message);
+}
+
 } // namespace tallyglyph::runtime

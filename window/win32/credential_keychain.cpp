@@ -10,20 +10,8 @@
 namespace tallyglyph::window {
 namespace {
 
-std::string reason(DWORD error = GetLastError()) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message(text, length);
-    LocalFree(text);
-    while (!message.empty() && std::wstring_view(L"\r\n. ").find(message.back()) != message.npos)
-        message.pop_back();
-    return message.empty() ? "error " + std::to_string(error) : runtime::utf8(message);
-}
-
 [[noreturn]] void fail(std::string_view what, std::string_view server) {
-    const std::string why = reason();
+    const std::string why = runtime::last_error_text();
     throw KeychainError("the Credential Manager could not " + std::string(what) +
                         " the password of " + std::string(server) + ": " + why);
 }
@@ -45,7 +33,7 @@ std::wstring credential_name(std::string_view server) {
 std::string CredentialKeychain::unavailable() {
     const std::optional<DWORD> persistence = longest_persistence();
     if (!persistence)
-        return "The Credential Manager does not answer: " + reason();
+        return "The Credential Manager does not answer: " + runtime::last_error_text();
     if (*persistence == CRED_PERSIST_NONE)
         return "Windows keeps no passwords for this logon session";
     return {};
