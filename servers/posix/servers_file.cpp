@@ -4,7 +4,7 @@
 
 namespace tallyglyph::servers {
 
-// As the XDG base directory specification says: a relative XDG_CONFIG_HOME is to be ignored.
+// A relative XDG_CONFIG_HOME is ignored, as desktops do: it would depend on where we started.
 std::string servers_file() {
     const char* config_home = std::getenv("XDG_CONFIG_HOME");
     if (config_home != nullptr && config_home[0] == '/')
